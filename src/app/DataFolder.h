@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+/// Where Leanlog keeps its database, banner folders and downloads.
+struct CDataFolder
+{
+    std::string path;        ///< without a trailing "/"
+    bool portable = false;   ///< settings live in the folder too (Leanlog.ini)
+
+    /// `--data-dir` when given, else LEANLOG_DATA_DIR (both portable), else
+    /// the per-user data folder (~/.local/share/Leanlog).
+    static CDataFolder Resolve(const std::optional<std::string>& option);
+
+    /// Creates the folder and its parents when missing; throws
+    /// std::runtime_error naming the folder when that fails.
+    void EnsureExists() const;
+
+    /// The settings file: <folder>/Leanlog.ini when portable, else the
+    /// user's configuration folder (~/.config/Leanlog/Leanlog.conf).
+    std::string SettingsFile() const;
+};

@@ -1,0 +1,361 @@
+#include "app/LeanlogApp.h"
+
+#include "app/StartupPrompts.h"
+#include "store/DailyInfoRS.h"
+#include "store/FoodRecordsets.h"
+#include "store/PreferencesRS.h"
+#include "store/Schema.h"
+
+#include <sys/stat.h>
+
+#include <unordered_map>
+
+namespace {
+
+bool FileExists(const std::string& path)
+{
+    struct stat st{};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+/// Whole pounds of the first or last weighed row of an earlier diet's table.
+std::optional<std::int64_t> EdgeWeight(CDatabase& db, const std::string& table, bool last)
+{
+    CStatement st = db.Prepare("SELECT weight FROM " + QuoteName(table) + " WHERE weight <> 0 ORDER BY ID" +
+                               (last ? " DESC" : "") + " LIMIT 1");
+    if (!st.Step())
+        return std::nullopt;
+    return static_cast<std::int64_t>(st.ColumnDouble(0));
+}
+
+bool HasRows(CDatabase& db, const std::string& table)
+{
+    CStatement st = db.Prepare("SELECT 1 FROM " + QuoteName(table) + " LIMIT 1");
+    return st.Step();
+}
+
+} // namespace
+
+CLeanlogApp::CLeanlogApp(const CDataFolder& folder) : m_folder(folder), m_settings(folder.SettingsFile()) {}
+
+CLeanlogApp::~CLeanlogApp() = default;
+
+CLeanlogApp::EStartup CLeanlogApp::InitData(CStartupPrompts& prompts)
+{
+    ReadSettings();
+    SLoadFlags flags;
+    OpenDatabase(flags);
+    LoadData(flags);
+    prompts.ShowAbout();
+    if (!m_days.empty())
+        return EStartup::Ready;
+    const auto answers = prompts.AskNewDiet();
+    if (!answers)
+        return EStartup::Cancelled;
+    CreateFirstDiet(*answers, flags);
+    return EStartup::Ready;
+}
+
+void CLeanlogApp::ReadSettings()
+{
+    m_strAppDir = m_folder.path;
+    m_dwTimeout = static_cast<std::uint32_t>(m_settings.Get(kTimeoutSetting));
+    m_dwTimeout2 = static_cast<std::uint32_t>(m_settings.Get(kTimeout2Setting));
+    m_strDbPath = m_strAppDir + "/" + m_strDbFileName;
+    m_settings.Set(kDatabasePathSetting, m_strDbPath);
+    m_strPrcVersion = m_settings.Get(kPrcVersionSetting);
+    m_strConduitVersion = m_settings.Get(kConduitVersionSetting);
+    m_strExeVersion = m_settings.Get(kExeVersionSetting);
+}
+
+void CLeanlogApp::OpenDatabase(SLoadFlags& flags)
+{
+    // A missing file is a first run; any other failure stops start-up, so a
+    // file that cannot be read is never replaced by a new one.
+    if (!FileExists(m_strDbPath))
+        return;
+    m_db = CDatabase::OpenExisting(m_strDbPath);
+    flags.databaseOpened = true;
+}
+
+void CLeanlogApp::LoadData(SLoadFlags& flags)
+{
+    if (!m_db)
+        return;
+    try {
+        LoadCategories(flags);
+        LoadFoodItems(flags);
+        LoadPreferencesAndDays(flags);
+    } catch (const CDbException&) {
+        // What could not be read is created behind the New Diet answers.
+    }
+}
+
+void CLeanlogApp::LoadCategories(SLoadFlags& flags)
+{
+    CFoodCategoryRS rs(*m_db);
+    rs.Open(CRecordset::dbOpenDynaset, kLoadCategoriesSql);
+    flags.categoriesOpened = true;
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        auto category = std::make_unique<CItemCategory>();
+        category->ID = rs.m_rec.ID;
+        category->CatCode = rs.m_rec.CatCode;
+        category->Category = rs.m_rec.Category;
+        m_categories.push_back(std::move(category));
+    }
+}
+
+void CLeanlogApp::LoadFoodItems(SLoadFlags& flags)
+{
+    std::unordered_map<std::string, CItemCategory*> byCode;
+    for (const auto& category : m_categories)
+        byCode.emplace(category->CatCode, category.get());
+
+    CFoodItemRS rs(*m_db);
+    rs.Open(CRecordset::dbOpenDynaset, kLoadFoodItemsSql);
+    flags.itemsOpened = true;
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        auto item = std::make_unique<CFoodItem>(CFoodItem::FromRecordset(rs));
+        // An item whose code names no category is kept without one.
+        const auto found = byCode.find(item->ItemCategoryCode);
+        if (found != byCode.end()) {
+            item->m_pCategory = found->second;
+            found->second->m_items.push_back(item.get());
+        }
+        m_foodItems.push_back(std::move(item));
+    }
+}
+
+void CLeanlogApp::LoadPreferencesAndDays(SLoadFlags& flags)
+{
+    CPreferencesRS prefs(*m_db);
+    prefs.Open();
+    flags.preferencesOpened = true;
+    if (prefs.IsEOF())
+        return;
+    flags.preferencesRow = true;
+    m_strDietTable = prefs.m_DietFilename;
+    m_nGoalWeight = prefs.m_GoalWeight;
+    prefs.Close();
+    LoadDays();
+    FindPastDiets();
+    LoadPastDietResults();
+}
+
+void CLeanlogApp::LoadDays()
+{
+    CDailyInfoRS rs(*m_db);
+    rs.m_strTableName = m_strDietTable;
+    rs.Open();
+    for (; !rs.IsEOF(); rs.MoveNext())
+        m_days.push_back(std::make_unique<CDailyInfo>(CDailyInfo::CopyFromRecordset(rs)));
+}
+
+void CLeanlogApp::FindPastDiets()
+{
+    m_pastDietTables.clear();
+    for (auto& name : m_db->TableNames())
+        if (name != m_strDietTable && name.rfind("LnLg_2", 0) == 0)
+            m_pastDietTables.push_back(std::move(name));
+}
+
+void CLeanlogApp::LoadPastDietResults()
+{
+    // First and last *weighed* rows: a diet whose last day was saved without
+    // a weight must not count its whole start weight as lost.
+    m_previousDietResults.clear();
+    for (const auto& table : m_pastDietTables) {
+        if (!HasRows(*m_db, table))
+            continue;
+        const auto first = EdgeWeight(*m_db, table, false);
+        const auto last = EdgeWeight(*m_db, table, true);
+        m_previousDietResults.push_back(first ? static_cast<std::int16_t>(*first - *last) : 0);
+    }
+}
+
+void CLeanlogApp::CreateFirstDiet(const CNewDietAnswers& answers, const SLoadFlags& flags)
+{
+    if (!flags.databaseOpened)
+        m_db = CDatabase::Create(m_strDbPath);
+    auto day = std::make_unique<CDailyInfo>(answers.startDate, 0, 0);
+    // One transaction: an interrupted first run leaves nothing half made.
+    CTransaction transaction(*m_db);
+    m_nGoalWeight = answers.goalWeight;
+    m_strDietTable = DietTableName(answers.startDate);
+    CreateDailyTable(*m_db, m_strDietTable);
+    AddDailyRow(*day);
+    if (!flags.preferencesOpened)
+        CreatePrefsTable(*m_db);
+    if (flags.preferencesRow)
+        SavePreferences();
+    else
+        AddPreferencesRow();
+    if (!flags.categoriesOpened)
+        CreateCategoriesTable(*m_db);
+    if (!flags.itemsOpened)
+        CreateFoodItemTable(*m_db);
+    transaction.Commit();
+    m_days.push_back(std::move(day));
+}
+
+void CLeanlogApp::AddDailyRow(CDailyInfo& day)
+{
+    CDailyInfoRS rs(*m_db);
+    rs.m_strTableName = m_strDietTable;
+    rs.Open();
+    rs.AddNew();
+    rs.CopyToRecordset(day);
+    rs.Update();
+    rs.Close();
+    rs.Open(CRecordset::dbOpenDynaset, SelectNewestFirstSql(m_strDietTable));
+    if (!rs.IsEOF())
+        day.ID = rs.m_rec.ID;
+    rs.Close();
+}
+
+void CLeanlogApp::AddPreferencesRow()
+{
+    CPreferencesRS prefs(*m_db);
+    prefs.Open();
+    prefs.AddNew();
+    prefs.m_DietFilename = m_strDietTable;
+    prefs.m_GoalWeight = m_nGoalWeight;
+    prefs.Update();
+    prefs.Close();
+}
+
+void CLeanlogApp::SavePreferences()
+{
+    CPreferencesRS prefs(*m_db);
+    prefs.Open();
+    prefs.Edit();
+    prefs.m_DietFilename = m_strDietTable;
+    prefs.m_GoalWeight = m_nGoalWeight;
+    prefs.Update();
+    prefs.Close();
+}
+
+void CLeanlogApp::SaveDailyInfo(CDailyInfo& day)
+{
+    CTransaction transaction(*m_db);
+    const SDailyRecord before = day;
+    day.wAttribs |= kAttribDesktopSaved;
+    try {
+        if (day.ID > 0) {
+            CDailyInfoRS rs(*m_db);
+            rs.m_strTableName = m_strDietTable;
+            rs.Open(CRecordset::dbOpenDynaset, SelectByIdSql(m_strDietTable, day.ID));
+            rs.Edit();
+            rs.CopyToRecordset(day);
+            rs.Update();
+            rs.Close();
+        } else {
+            AddDailyRow(day);
+        }
+        transaction.Commit();
+    } catch (...) {
+        // Rolled back: the day keeps its old key and attributes.
+        day.ID = before.ID;
+        day.wAttribs = before.wAttribs;
+        throw;
+    }
+}
+
+bool CLeanlogApp::StartDietOver(CStartupPrompts& prompts)
+{
+    const auto answers = prompts.AskNewDiet();
+    if (!answers)
+        return false;
+    StartDietOver(*answers);
+    return true;
+}
+
+void CLeanlogApp::StartDietOver(const CNewDietAnswers& answers)
+{
+    auto day = std::make_unique<CDailyInfo>(answers.startDate, 0, 0);
+    const std::string table = DietTableName(answers.startDate);
+    const std::string oldTable = m_strDietTable;
+    const std::int32_t oldGoal = m_nGoalWeight;
+    CTransaction transaction(*m_db);
+    m_strDietTable = table;
+    m_nGoalWeight = answers.goalWeight;
+    try {
+        CreateDailyTable(*m_db, table);
+        AddDailyRow(*day);
+        SavePreferences();
+        transaction.Commit();
+    } catch (...) {
+        m_strDietTable = oldTable;
+        m_nGoalWeight = oldGoal;
+        throw;
+    }
+    m_days.clear();
+    m_days.push_back(std::move(day));
+}
+
+CItemCategory* CLeanlogApp::FindCategoryByCode(std::string_view code) const
+{
+    for (const auto& category : m_categories)
+        if (category->CatCode == code)
+            return category.get();
+    return nullptr;
+}
+
+CFoodItem* CLeanlogApp::FindFoodItem(std::string_view name, std::string_view categoryCode,
+                                     std::int32_t servingSizeCode) const
+{
+    for (const auto& item : m_foodItems)
+        if (item->ItemName == name && item->ItemCategoryCode == categoryCode &&
+            item->ServingSizeCode == servingSizeCode)
+            return item.get();
+    return nullptr;
+}
+
+void CLeanlogApp::SaveFoodItem(CFoodItem& item)
+{
+    CTransaction transaction(*m_db);
+    CFoodItemRS rs(*m_db);
+    const bool isNew = item.ID < 1;
+    const std::int32_t oldId = item.ID;
+    const std::int32_t oldAttribs = item.wAttribs;
+    item.wAttribs |= kAttribDesktopSaved;
+    try {
+        std::int32_t key = item.ID;
+        if (isNew) {
+            rs.Open();
+            rs.AddNew();
+            key = rs.m_rec.ID;
+        } else {
+            rs.Open(CRecordset::dbOpenDynaset, "SELECT * FROM LnLg_FoodItem WHERE ID=" + std::to_string(item.ID));
+            rs.Edit();
+        }
+        rs.m_rec = item;
+        rs.m_rec.ID = key;
+        rs.Update();
+        rs.Close();
+        if (isNew) {
+            rs.Open(CRecordset::dbOpenDynaset, kNewestFoodItemSql);
+            if (!rs.IsEOF())
+                item.ID = rs.m_rec.ID;
+            rs.Close();
+        }
+        transaction.Commit();
+    } catch (...) {
+        item.ID = oldId;
+        item.wAttribs = oldAttribs;
+        throw;
+    }
+}
+
+void CLeanlogApp::RecordStartDate(CDateTime today)
+{
+    m_strLastFoodCatDlDate = m_settings.Get(kLastFoodCatDlDateSetting);
+    m_settings.Set(kLastFoodCatDlDateSetting, today.Format("%m/%d/%Y"));
+}
+
+void CLeanlogApp::ExitInstance()
+{
+    m_days.clear();
+    m_categories.clear();
+    m_foodItems.clear();
+}
