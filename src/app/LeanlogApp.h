@@ -63,7 +63,7 @@ public:
     std::string m_strDbFileName = "RiRedo.mdb";
     std::string m_strDbPath;
     std::unique_ptr<CDatabase> m_db;                  ///< null until opened or created
-    std::vector<std::unique_ptr<CDailyInfo>> m_days;  ///< current diet, oldest first
+    CDayList m_days;                                  ///< current diet, oldest first
     std::string m_strDietTable;
     std::int32_t m_nGoalWeight = 0;                   ///< whole pounds
     std::vector<std::unique_ptr<CItemCategory>> m_categories;   ///< ID order

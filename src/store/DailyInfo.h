@@ -5,7 +5,9 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 /// What was eaten in one meal slot; an empty item means nothing.
 struct MealSlot
@@ -56,5 +58,8 @@ public:
     /// The day's calendar label; `firstDay` is the diet's first day.
     std::string GetDayLabel(const CDailyInfo& firstDay) const;
 };
+
+/// A diet's days, oldest first; the list owns them.
+using CDayList = std::vector<std::unique_ptr<CDailyInfo>>;
 
 inline constexpr std::int32_t kAttribDesktopSaved = 0x10;
