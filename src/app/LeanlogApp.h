@@ -79,6 +79,7 @@ public:
     bool m_bProteinDayNeeded = false;
     std::vector<std::int16_t> m_previousDietResults;  ///< pounds lost per earlier diet
     std::vector<std::string> m_pastDietTables;
+    bool m_bMissingDaysWarningShown = false;          ///< the warning shows once per run
 
 private:
     struct SLoadFlags

@@ -42,3 +42,4 @@ const std::vector<SCliCommand>& CliCommands();
 // One function per command, each in its own file.
 int RunNewDiet(CCliContext& context);
 int RunDays(CCliContext& context);
+int RunEnter(CCliContext& context);

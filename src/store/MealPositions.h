@@ -47,6 +47,15 @@ inline constexpr std::array<SMealPosition, kMealPositionCount> kMealPositions{{
     {EMeal::Dinner, 22, "Dsnack"},
 }};
 
+/// The meal position of a column or column prefix such as "Lveggie"; -1 when none.
+constexpr int PositionByColumn(std::string_view column)
+{
+    for (size_t p = 0; p < kMealPositions.size(); ++p)
+        if (kMealPositions[p].column == column)
+            return static_cast<int>(p);
+    return -1;
+}
+
 /// The slot index of a column prefix such as "Lveggie"; -1 when none.
 constexpr int SlotByColumnPrefix(std::string_view prefix)
 {

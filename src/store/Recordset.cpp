@@ -1,19 +1,13 @@
 #include "store/Recordset.h"
 
+#include "base/Utf8.h"
+
 #include <sqlite3.h>
 
 #include <cmath>
 #include <strings.h>
 
 namespace {
-
-size_t CharacterCount(std::string_view utf8)
-{
-    size_t count = 0;
-    for (unsigned char c : utf8)
-        count += (c & 0xC0) != 0x80;
-    return count;
-}
 
 bool IsBracketedName(const std::string& sql)
 {
