@@ -9,6 +9,8 @@ const std::vector<SCliCommand>& CliCommands()
          "[--missing enter|cancel|restart]",
          RunEnter},
         {"days", "days", RunDays},
+        {"status", "status [--ketosis yes|no]", RunStatus},
+        {"summary", "summary", RunSummary},
     };
     return commands;
 }
