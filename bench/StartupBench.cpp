@@ -1,0 +1,136 @@
+// Prints how long the desktop program takes from its process start until
+// its main window is first painted, on a data folder of 20,000 food items,
+// 10 earlier diets and a 400-day diet. The About box is closed at once (the
+// program's start-up benchmark mode), so its wait for the user does not
+// count. Needs a display: run it on the desktop or under xvfb-run -a.
+#include "SampleData.h"
+
+#include <wx/init.h>
+
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct SRun
+{
+    double spawnToShownMs = -1;    ///< measured here: spawn until the program reports its first paint
+    double reportedMs = -1;        ///< the program's own figure, from its kernel start time (10 ms steps)
+    double spawnToExitMs = -1;     ///< until the program has ended, File > Exit included
+    int exitCode = -1;
+};
+
+double MillisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+SRun RunOnce(const std::string& folder)
+{
+    int out[2];
+    if (pipe(out) != 0)
+        return {};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e)
+        env.emplace_back(*e);
+    env.emplace_back("LEANLOG_STARTUP_BENCHMARK=1");
+    std::vector<char*> envp;
+    for (auto& e : env)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+    std::string program = LEANLOG_DESKTOP_PATH;
+    std::string option = "--data-dir";
+    std::string dir = folder;
+    char* argv[] = {program.data(), option.data(), dir.data(), nullptr};
+
+    SRun run;
+    const auto start = Clock::now();
+    pid_t pid = 0;
+    const int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (rc != 0) {
+        close(out[0]);
+        return run;
+    }
+    std::string text;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = read(out[0], buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        text.append(buffer, static_cast<size_t>(n));
+        const auto at = text.find("frame shown after ");
+        if (run.spawnToShownMs < 0 && at != std::string::npos && text.find('\n', at) != std::string::npos) {
+            run.spawnToShownMs = MillisecondsSince(start);
+            run.reportedMs = std::atof(text.c_str() + at + 18);
+        }
+    }
+    close(out[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    run.spawnToExitMs = MillisecondsSince(start);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? -1 : values[values.size() / 2];
+}
+
+} // namespace
+
+int main()
+{
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+        std::fprintf(stderr, "needs a display: run it on the desktop or under xvfb-run -a\n");
+        return 2;
+    }
+    wxInitializer wx;
+    const std::string folder = (std::filesystem::temp_directory_path() / "leanlog-bench-startup").string();
+    std::filesystem::remove_all(folder);
+    MakeSampleDataFolder(folder, SSampleDataSize{});
+
+    constexpr int kRuns = 9;
+    std::vector<double> shown, reported, exited;
+    for (int i = 0; i <= kRuns; ++i) {
+        const SRun run = RunOnce(folder);
+        if (run.exitCode != 0 || run.spawnToShownMs < 0) {
+            std::fprintf(stderr, "run %d failed (exit code %d)\n", i, run.exitCode);
+            return 1;
+        }
+        std::printf("run %d: shown after %.0f ms (program's own figure %.0f ms), ended after %.0f ms%s\n", i,
+                    run.spawnToShownMs, run.reportedMs, run.spawnToExitMs, i == 0 ? " (first, not counted)" : "");
+        if (i == 0)
+            continue;   // fills the page cache
+        shown.push_back(run.spawnToShownMs);
+        reported.push_back(run.reportedMs);
+        exited.push_back(run.spawnToExitMs);
+    }
+    std::printf("data: 20000 food items, 10 earlier diets, a 400-day diet\n");
+    std::printf("start to shown main window: %.0f ms median of %d (program's own figure %.0f ms); target under 1500 ms\n",
+                Median(shown), kRuns, Median(reported));
+    std::printf("start to clean exit after File > Exit: %.0f ms median\n", Median(exited));
+    std::filesystem::remove_all(folder);
+    return 0;
+}

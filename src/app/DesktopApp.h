@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/DataFolder.h"
+
+#include <wx/app.h>
+#include <wx/weakref.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+class CLeanlogApp;
+class CMainFrame;
+
+/// The desktop program's application object. Runs start-up with window
+/// prompts (the About box before the main window exists, the New Diet
+/// dialog when the diet has no days), owns the model for the program's
+/// life, creates the main frame and handles the application's menu
+/// commands: About, the two explanation pages, Restart Diet, the disabled
+/// Sync item and Exit. UI thread only.
+class CDesktopApp : public wxApp
+{
+public:
+    CDesktopApp();
+    ~CDesktopApp() override;
+
+    bool OnInit() override;
+    int OnExit() override;
+    void OnInitCmdLine(wxCmdLineParser& parser) override;
+    bool OnCmdLineParsed(wxCmdLineParser& parser) override;
+    /// The last resort for an exception that escaped a handler: tell the
+    /// user and keep running.
+    bool OnExceptionInMainLoop() override;
+
+    /// Start-up from the data steps to the shown main window. False when
+    /// the program is to end: the user cancelled the first New Diet dialog
+    /// (nothing is created), or the data cannot be used (the user has been
+    /// shown why).
+    bool StartUp(const CDataFolder& folder);
+    /// Frees the model; the frame must be gone.
+    void ExitInstance();
+
+    CLeanlogApp* Model() const { return m_pModel.get(); }
+    CMainFrame* MainFrame() const { return m_pFrame.get(); }
+
+    void ShowAbout();
+    void ShowHowItWorks();
+    void ShowAboutLosingWeight();
+    /// File > Restart Diet: the New Diet dialog, the new diet, then tab 0.
+    void StartDietOver();
+
+    /// The environment variable that makes the program a start-up
+    /// benchmark: the About box closes at once, the time from process start
+    /// to the frame's first paint is printed and the program exits.
+    static constexpr const char* kStartupBenchmarkVariable = "LEANLOG_STARTUP_BENCHMARK";
+
+private:
+    void BindCommands();
+    void ReportFirstPaint();
+
+    std::unique_ptr<CLeanlogApp> m_pModel;
+    wxWeakRef<CMainFrame> m_pFrame;
+    std::optional<std::string> m_dataDir;   ///< --data-dir
+    bool m_bStartupBenchmark = false;
+};

@@ -1,0 +1,3 @@
+#include "app/DesktopApp.h"
+
+wxIMPLEMENT_APP(CDesktopApp);

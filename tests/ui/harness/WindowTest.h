@@ -1,0 +1,142 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <wx/colour.h>
+#include <wx/msgdlg.h>
+
+// Modal dialogs that a test does not expect fail the test instead of
+// waiting for an answer that never comes.
+#define wxTEST_DIALOG_HOOK_CLASS CGtestModalHook
+#include <wx/testing.h>
+
+#include "app/DataFolder.h"
+#include "diet/NewDietAnswers.h"
+#include "support/TempDataDir.h"
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+class CChildView;
+class CDesktopApp;
+class CHtmlBrowser;
+class CLeanlogApp;
+class CMainFrame;
+class wxWebView;
+
+class CGtestModalHook : public wxTestingModalHook
+{
+public:
+    using wxTestingModalHook::wxTestingModalHook;
+
+protected:
+    void ReportFailure(const wxString& message) override { ADD_FAILURE() << message.utf8_str(); }
+};
+
+/// Answers a modal dialog of type T by running `answer` on it (the dialog
+/// is not shown unless `answer` shows it); `answer` returns the code
+/// ShowModal gives back.
+template <class T>
+class CExpectDialog : public wxExpectModalBase<T, CExpectDialog<T>>
+{
+public:
+    explicit CExpectDialog(std::function<int(T*)> answer) : m_answer(std::move(answer)) {}
+
+protected:
+    int OnInvoked(T* dialog) const override { return m_answer(dialog); }
+
+private:
+    std::function<int(T*)> m_answer;
+};
+
+/// Answers a message box with `answer` after checking its text contains `expected`.
+class CExpectMessage : public wxExpectModalBase<wxMessageDialog, CExpectMessage>
+{
+public:
+    CExpectMessage(std::string expected, int answer = wxID_OK) : m_expected(std::move(expected)), m_answer(answer) {}
+
+    /// The message text of the last box answered.
+    static std::string s_lastMessage;
+
+protected:
+    int OnInvoked(wxMessageDialog* box) const override;
+
+private:
+    std::string m_expected;
+    int m_answer;
+};
+
+/// Lets the event loop run until `done` holds; false after `timeout`.
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = std::chrono::seconds(20));
+/// Lets the event loop run for `time`.
+void Pump(std::chrono::milliseconds time);
+
+/// Moves the real (X server's) pointer to `p` in `window`'s client pixels.
+void MoveMouseTo(wxWindow* window, wxPoint p);
+/// A real left click at `p` in `window`'s client pixels.
+void ClickAt(wxWindow* window, wxPoint p);
+/// A real left click in the middle of `window`.
+void ClickCentre(wxWindow* window);
+
+/// The screen's pixels under `window` (frame included for top-level windows).
+wxImage GrabWindow(wxWindow* window);
+/// Saves a PNG of what the screen shows of `window` as
+/// <build folder>/screenshots/<name>.png.
+void SaveScreenshot(wxWindow* window, const std::string& name);
+
+/// Waits until the browser has shown its latest text.
+bool WaitForPage(const CHtmlBrowser& browser);
+/// The document's text as the web view renders it (textContent of its body).
+std::string PageText(wxWebView* view);
+/// The body's inner HTML after WebKit parsed `html`, read in `view`.
+std::string ParsedBodyHtml(wxWebView* view, const std::string& html);
+/// The body's inner HTML of the document the view shows.
+std::string ShownBodyHtml(wxWebView* view);
+
+/// Each test gets a fresh data folder and the running application object;
+/// whatever frame a test opened is closed when it ends, and the program's
+/// web processes have ended before the next test starts.
+class CDesktopTest : public testing::Test
+{
+protected:
+    void TearDown() override;
+
+    CDesktopApp& App() const;
+    CMainFrame* Frame() const;
+    CChildView& View() const;
+    CLeanlogApp& Model() const;
+
+    /// First run on the fresh folder: the About box and the New Diet dialog
+    /// answered with `answers`. Asserts the frame is up.
+    void StartFirstRun(const CNewDietAnswers& answers);
+    /// A later run on the folder: only the About box.
+    void StartAgain();
+    /// Closes the frame as File > Exit does and waits until it is gone.
+    void CloseFrame();
+
+    /// Selects `tab` by a real click on it and waits for its page.
+    void SelectTabByClick(int tab);
+    /// Waits until tab `tab`'s page shows its latest text (browser pages)
+    /// or has painted.
+    void WaitForTabPage(int tab);
+
+    CTempDataDir m_dir;
+};
+
+/// The answers' start date as a calendar day `daysAgo` days before today.
+CNewDietAnswers AnswersDaysAgo(int daysAgo, int goal);
+
+/// Makes a diet in `dir` that started `daysAgo` days ago, one day per
+/// weight (whole pounds, day 0 first), and closes it again.
+void MakeWeighedDiet(const CTempDataDir& dir, int daysAgo, const std::vector<int>& weights, int goal = 150);
+
+/// Colours in failure messages as #RRGGBB.
+inline void PrintTo(const wxColour& colour, std::ostream* os)
+{
+    *os << colour.GetAsString(wxC2S_HTML_SYNTAX).utf8_str();
+}
+inline void PrintTo(const wxPoint& p, std::ostream* os)
+{
+    *os << "(" << p.x << ", " << p.y << ")";
+}
