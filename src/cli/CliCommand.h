@@ -42,6 +42,7 @@ const std::vector<SCliCommand>& CliCommands();
 // One function per command, each in its own file.
 int RunNewDiet(CCliContext& context);
 int RunDays(CCliContext& context);
+int RunFetch(CCliContext& context);
 int RunStatus(CCliContext& context);
 int RunSummary(CCliContext& context);
 int RunEnter(CCliContext& context);

@@ -1,0 +1,122 @@
+#include "net/support/ScriptedServer.h"
+#include "support/RunProcess.h"
+#include "support/TempDataDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
+
+namespace {
+
+SProcessResult Fetch(const CTempDataDir& dir, std::vector<std::string> args, std::vector<std::string> env = {})
+{
+    args.insert(args.begin(), {LEANLOG_CLI_PATH, "--data-dir", dir.Path(), "fetch"});
+    return RunProcess(args, env);
+}
+
+} // namespace
+
+TEST(FetchCommand, ExitStatusFollowsTheClientsResult)
+{
+    CTempDataDir dir;
+    const std::string binary("bin\0\xff\r\n\x80 body", 12);
+    CScriptedServer ok({OkReply(binary)});
+    CScriptedServer missing({Reply("HTTP/1.1 404 Not Found\r\nContent-Length: 7\r\n\r\nmissing")});
+    const struct
+    {
+        const char* name;
+        std::string url;
+        int exitCode;
+        std::string out;
+    } cases[] = {
+        {"success: the body, byte for byte", ok.Url("f"), 0, binary},
+        {"HTTP failure", missing.Url(), 3, "missing"},
+        {"no answer", "http://127.0.0.1:" + std::to_string(UnusedPort()) + "/", 4, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto result = Fetch(dir, {c.url});
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
+        EXPECT_TRUE(result.out == c.out) << result.out;
+        EXPECT_EQ(result.err, "");
+    }
+    EXPECT_EQ(ok.Requests().at(0), "GET /f HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: Close\r\nContent-Length: 0\r\n"
+                                   "User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows 98) Postwatch/0.3)\r\n"
+                                   "Accept: */*\r\n\r\n");
+}
+
+TEST(FetchCommand, HeadPrintsStatusLineAndHeaders)
+{
+    CTempDataDir dir;
+    CScriptedServer server({Reply("HTTP/1.1 200 OK\r\nX-One:  1 \r\nContent-Length: 4\r\n\r\nbody")});
+    const auto result = Fetch(dir, {"--head", server.Url()});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "HTTP/1.1 200 OK\nX-One:  1\nContent-Length: 4\n");
+}
+
+TEST(FetchCommand, CredentialsAnswerTheChallenge)
+{
+    CTempDataDir dir;
+    CScriptedServer server({Reply("HTTP/1.1 401 No\r\nWWW-Authenticate: Basic realm=\"r\"\r\nContent-Length: 0\r\n\r\n"),
+                            OkReply("in")});
+    const auto result = Fetch(dir, {server.Url(), "--user", "user", "--password", "pass"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "in");
+    EXPECT_NE(server.Requests().at(1).find("\r\nAuthorization: Basic dXNlcjpwYXNz\r\n"), std::string::npos);
+}
+
+TEST(FetchCommand, SettingsComeFromTheDataFolder)
+{
+    CTempDataDir dir;
+    WriteFileBytes(dir.File("Leanlog.ini"), "[Settings]\ndwTimeout=200\nMaxResponseBytes=1000\nHttpDumpFile=" +
+                                                dir.File("reply.txt") + "\n");
+    SScriptedReply silent = Reply("");
+    silent.holdOpen = true;
+    CScriptedServer stalled({silent});
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Fetch(dir, {stalled.Url()}).exitCode, 4);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(4000));
+
+    CScriptedServer large({OkReply(std::string(2000, 'L'))});
+    EXPECT_EQ(Fetch(dir, {large.Url()}).exitCode, 3);
+
+    CScriptedServer small({OkReply("small")});
+    EXPECT_EQ(Fetch(dir, {small.Url()}).exitCode, 0);
+    EXPECT_EQ(ReadFileBytes(dir.File("reply.txt")), "HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nsmall");
+    struct stat status{};
+    ASSERT_EQ(stat(dir.File("reply.txt").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+}
+
+TEST(FetchCommand, TraceOnlyWhenAskedFor)
+{
+    CTempDataDir dir;
+    CScriptedServer server({Reply("HTTP/1.1 200 OK\r\nSet-Cookie: a=1\r\nContent-Length: 2\r\n\r\nok")});
+    const auto quiet = Fetch(dir, {server.Url("p")}, {"LEANLOG_TRACE=0"});
+    EXPECT_EQ(quiet.err, "");
+    const auto traced = Fetch(dir, {server.Url("p")}, {"LEANLOG_TRACE=1"});
+    EXPECT_EQ(traced.out, "ok");
+    for (const char* line : {"\ngetting pagep\n", "about to connect to socket in httpclient\n", "got cookiea=1\n",
+                             "about to parse result in httpclient\n", "about to return from sendRequest in httpclient\n"})
+        EXPECT_NE(traced.err.find(line), std::string::npos) << line;
+}
+
+TEST(FetchCommand, BadUsage)
+{
+    CTempDataDir dir;
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"relative/url"},
+        {"http://a/", "http://b/"},
+        {"http://a/", "--password", "p"},
+        {"http://a/", "--colour", "red"},
+    };
+    for (const auto& args : cases) {
+        const auto result = Fetch(dir, args);
+        EXPECT_EQ(result.exitCode, 2) << result.err;
+        EXPECT_EQ(result.out, "");
+    }
+}

@@ -1,0 +1,128 @@
+#include "net/HttpClient.h"
+#include "net/support/ClientHelpers.h"
+#include "net/support/ScriptedServer.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kSelf = "http://127.0.0.1:{port}/";
+
+std::string Redirect(int status, const std::string& location, const std::string& extra = "")
+{
+    std::string reply = "HTTP/1.1 " + std::to_string(status) + " Moved\r\n";
+    if (!location.empty())
+        reply += "Location: " + location + "\r\n";
+    return reply + extra + "Content-Length: 0\r\n\r\n";
+}
+
+std::string Page(const std::string& html)
+{
+    return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(html.size()) + "\r\n\r\n" + html;
+}
+
+std::string RefreshPage(const std::string& target, const std::string& before = "")
+{
+    return Page("<html>" + before + "<META HTTP-EQUIV=\"REFRESH\" CONTENT=\"0; URL=" + target + "\"></html>");
+}
+
+} // namespace
+
+TEST(HttpClientRedirect, LoopsEndAfterSixRequests)
+{
+    const struct
+    {
+        const char* name;
+        std::string reply;
+        int status;
+    } loops[] = {
+        {"302 to itself", Redirect(302, kSelf + "again"), 302},
+        {"302 without Location", Redirect(302, ""), 302},
+        {"307 to itself", Redirect(307, kSelf + "again"), 307},
+        // Framed by the end of the connection: "{port}" changes the length.
+        {"META refresh to itself",
+         "HTTP/1.0 200 OK\r\n\r\n<META HTTP-EQUIV=\"REFRESH\" CONTENT=\"0; URL=" + kSelf + "again\">", 200},
+    };
+    for (const auto& loop : loops) {
+        SCOPED_TRACE(loop.name);
+        CScriptedServer server({Reply(loop.reply)});
+        HttpClient client(TestOptions());
+        EXPECT_EQ(Fetch(client, server.Url("start")), kHttpFailed);
+        EXPECT_EQ(server.Connections(), 6u);
+        EXPECT_EQ(client.GetStatusCode(), loop.status);
+    }
+}
+
+TEST(HttpClientRedirect, FollowsToTheNewPlaceWithMethodAndBody)
+{
+    CScriptedServer target({OkReply("arrived")});
+    CScriptedServer first({Reply(Redirect(301, target.Url("new place")))});
+    HttpClient client(TestOptions());
+    ASSERT_EQ(client.Open("POST", first.Url("old")), 0);
+    ASSERT_EQ(client.Send("k=v"), kHttpOk);
+    EXPECT_EQ(Body(client), "arrived");
+    EXPECT_EQ(client.GetUrlText(), target.Url("new place"));
+    EXPECT_EQ(target.Requests().at(0),
+              "POST /new%20place HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: Close\r\nContent-Length: 3\r\n\r\nk=v");
+}
+
+TEST(HttpClientRedirect, MetaRefreshOutsideNoscriptOnly)
+{
+    CScriptedServer target({OkReply("refreshed")});
+    CScriptedServer outside({Reply(RefreshPage(target.Url("t")))});
+    HttpClient client(TestOptions());
+    ASSERT_EQ(Fetch(client, outside.Url()), kHttpOk);
+    EXPECT_EQ(Body(client), "refreshed");
+    EXPECT_EQ(target.Requests().at(0), FetchRequest("t"));
+
+    const std::string page = RefreshPage(target.Url("t"), "<noscript>");
+    CScriptedServer inside({Reply(page)});
+    HttpClient stays(TestOptions());
+    ASSERT_EQ(Fetch(stays, inside.Url()), kHttpOk);
+    EXPECT_EQ(Body(stays), page.substr(page.find("<html>")));
+    EXPECT_EQ(target.Connections(), 1u);
+}
+
+TEST(HttpClientRedirect, UnusableTargetsEndTheExchange)
+{
+    const std::string replies[] = {
+        Redirect(302, "/relative/path"),
+        Redirect(302, "http://a/?next=http://b/"),
+        RefreshPage("relative.htm"),
+    };
+    for (const auto& reply : replies) {
+        CScriptedServer server({Reply(reply)});
+        HttpClient client(TestOptions());
+        EXPECT_EQ(Fetch(client, server.Url()), kHttpFailed) << reply;
+        EXPECT_EQ(server.Connections(), 1u);
+    }
+}
+
+TEST(HttpClientRedirect, UseProxyThenTheProxy)
+{
+    CScriptedServer proxy({OkReply("via proxy")});
+    CScriptedServer origin({Reply(Redirect(305, proxy.Url()))});
+    HttpClient client(TestOptions());
+    ASSERT_EQ(Fetch(client, origin.Url("page?a=1")), kHttpOk);
+    EXPECT_EQ(Body(client), "via proxy");
+    EXPECT_EQ(origin.Connections(), 1u);
+    // Absolute form with the URL as given, Proxy-Connection after Connection.
+    EXPECT_EQ(proxy.Requests().at(0),
+              "GET " + origin.Url("page?a=1") +
+                  " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: Close\r\nProxy-Connection: Close\r\n"
+                  "Content-Length: 0\r\nUser-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows 98) Postwatch/0.3)\r\n"
+                  "Accept: */*\r\n\r\n");
+}
+
+TEST(HttpClientRedirect, ChallengeAndRedirectLoopIsBounded)
+{
+    // Each answered 401 restarts the redirect count, so a server that
+    // alternates the two would go on for ever; one Send makes 20 requests at most.
+    const std::string challenge = "HTTP/1.1 401 No\r\nWWW-Authenticate: Basic realm=\"r\"\r\nContent-Length: 0\r\n\r\n";
+    CScriptedServer flip({Reply(challenge), Reply(Redirect(302, kSelf))}, nullptr, true);
+    HttpClient client(TestOptions());
+    ASSERT_EQ(client.Open("GET", flip.Url()), 0);
+    client.SetCredentials("u", "p");
+    EXPECT_EQ(client.Send(), kHttpFailed);
+    EXPECT_EQ(flip.Connections(), 20u);
+}

@@ -1,0 +1,153 @@
+#include "net/HttpClient.h"
+#include "net/support/ClientHelpers.h"
+#include "net/support/ScriptedServer.h"
+#include "support/TempDataDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <csignal>
+
+TEST(HttpClientResponse, ReadsWhatTheServerSends)
+{
+    const std::string big(3 * 1024 * 1024 + 17, 'b');
+    const struct
+    {
+        const char* name;
+        SScriptedReply reply;
+        int result;
+        int status;
+        std::string body;
+    } cases[] = {
+        {"100 then 200", Reply("HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nbody"),
+         kHttpOk, 200, "body"},
+        {"chunked with an extension",
+         Reply("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5;ext=1\r\nhello\r\n0\r\n\r\n"), kHttpOk, 200,
+         "hello"},
+        {"chunked only in the body", Reply("HTTP/1.1 200 OK\r\n\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello"),
+         kHttpOk, 200, "Transfer-Encoding: chunked\r\n\r\n5\r\nhello"},
+        {"no blank line", Reply("HTTP/1.1 200 OK\r\nServer: test"), kHttpOk, 200, ""},
+        {"body to the end", Reply("HTTP/1.0 200 OK\r\n\r\n" + big), kHttpOk, 200, big},
+        {"large length-framed body", OkReply(big), kHttpOk, 200, big},
+        {"not found keeps its page", Reply("HTTP/1.1 404 Not Found\r\nContent-Length: 4\r\n\r\ngone"), kHttpFailed,
+         404, "gone"},
+        {"server error", Reply("HTTP/1.1 503 Busy\r\nContent-Length: 0\r\n\r\n"), kHttpFailed, 503, ""},
+        {"not a status line", Reply("garbage\r\n\r\n"), kHttpNoAnswer, 0, ""},
+        {"closed at once", Reply(""), kHttpNoAnswer, -1, ""},
+        // Truncated or malformed bodies fail and leave no body to misuse.
+        {"short body", Reply("HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nhello"), kHttpFailed, 200, ""},
+        {"no final chunk", Reply("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n"), kHttpFailed,
+         200, ""},
+        {"bad chunk size", Reply("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\nhello\r\n0\r\n\r\n"),
+         kHttpFailed, 200, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CScriptedServer server({c.reply});
+        HttpClient client(TestOptions());
+        EXPECT_EQ(Fetch(client, server.Url("x")), c.result);
+        EXPECT_EQ(client.GetStatusCode(), c.status);
+        EXPECT_TRUE(Body(client) == c.body) << Body(client).substr(0, 80);
+        EXPECT_EQ(server.Connections(), 1u);
+    }
+}
+
+TEST(HttpClientResponse, HeadersStatusLineAndHeaderText)
+{
+    CScriptedServer server({Reply("HTTP/1.1 200 Fine \r\nContent-Type: text/plain\r\nX-Two:  2 \r\n"
+                                  "Content-Length: 0\r\n\r\n")});
+    HttpClient client(TestOptions());
+    ASSERT_EQ(Fetch(client, server.Url()), kHttpOk);
+    EXPECT_EQ(client.GetStatusLine(), "HTTP/1.1 200 Fine");
+    EXPECT_EQ(client.GetHeaderText(), "Content-Type: text/plain\nX-Two:  2\nContent-Length: 0\n");
+    ASSERT_NE(client.GetResponseHeader("x-two"), nullptr);
+    EXPECT_STREQ(client.GetResponseHeader("x-two"), "2");
+    EXPECT_EQ(client.GetResponseHeader("Location"), nullptr);
+    EXPECT_EQ(client.GetBody(), nullptr);
+    EXPECT_EQ(client.GetBodyLength(), 0u);
+}
+
+TEST(HttpClientResponse, MaxResponseBytesEndsTheExchangeAndFreesTheBody)
+{
+    const std::string body(5000, 'm');
+    const SScriptedReply replies[] = {
+        OkReply(body),
+        Reply("HTTP/1.0 200 OK\r\n\r\n" + body),
+        Reply("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n1388\r\n" + body + "\r\n0\r\n\r\n"),
+    };
+    for (const auto& reply : replies) {
+        CScriptedServer server({reply});
+        SHttpClientOptions options = TestOptions();
+        options.maxResponseBytes = 4096;
+        HttpClient client(options);
+        EXPECT_EQ(Fetch(client, server.Url()), kHttpFailed);
+        EXPECT_EQ(client.GetBodyLength(), 0u);
+
+        CScriptedServer again({reply});
+        options.maxResponseBytes = 8192;
+        HttpClient roomy(options);
+        EXPECT_EQ(Fetch(roomy, again.Url()), kHttpOk);
+        EXPECT_EQ(roomy.GetBodyLength(), body.size());
+    }
+}
+
+TEST(HttpClientResponse, DumpFileOnlyWhenSetAndPrivate)
+{
+    CTempDataDir dir;
+    const std::string reply = "HTTP/1.1 301 Moved\r\nLocation: ";
+    CScriptedServer target({OkReply("final")});
+    CScriptedServer first({Reply(reply + target.Url() + "\r\nContent-Length: 0\r\n\r\n")});
+    WriteFileBytes(dir.File("dump.txt"), "old and longer than the reply that replaces it .........");
+    chmod(dir.File("dump.txt").c_str(), 0644);
+
+    SHttpClientOptions options = TestOptions();
+    options.dumpFile = dir.File("dump.txt");
+    HttpClient client(options);
+    ASSERT_EQ(Fetch(client, first.Url()), kHttpOk);
+    // Each reply overwrites the last: the file holds the final one, raw.
+    EXPECT_EQ(ReadFileBytes(dir.File("dump.txt")), "HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nfinal");
+    struct stat status{};
+    ASSERT_EQ(stat(dir.File("dump.txt").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+}
+
+TEST(HttpClientResponse, PeerThatStopsReadingRaisesNoSigpipe)
+{
+    // Default disposition: a SIGPIPE would end the test program.
+    std::signal(SIGPIPE, SIG_DFL);
+    SScriptedReply slam = Reply("");
+    slam.readRequest = false;
+    CScriptedServer server({slam});
+    HttpClient client(TestOptions());
+    ASSERT_EQ(client.Open("POST", server.Url()), 0);
+    const std::string body(32 * 1024 * 1024, 'p');   // more than the socket buffers hold
+    EXPECT_EQ(client.Send(body.c_str()), kHttpNoAnswer);
+}
+
+TEST(HttpClientResponse, CookiesFollowTheExchangeByTheirRules)
+{
+    CScriptedServer end({OkReply("done")});
+    // 127.0.0.1 and localhost are two hosts on the same server.
+    const std::string there = "http://localhost:" + std::to_string(end.Port()) + "/end";
+    CScriptedServer middle({Reply("HTTP/1.1 302 Found\r\nSet-Cookie: hop=2\r\nLocation: " + there +
+                                  "\r\nContent-Length: 0\r\n\r\n")});
+    CScriptedServer start({Reply("HTTP/1.1 302 Found\r\nSet-Cookie: a=1\r\nSet-Cookie:b=2; Path=/\r\n"
+                                 "Set-Cookie: wide=3; domain=127.0.0.1\r\nSet-Cookie: bad=4; domain=localhost\r\n"
+                                 "Location: " + middle.Url("next") + "\r\nContent-Length: 0\r\n\r\n")});
+    HttpClient client(TestOptions());
+    ASSERT_EQ(Fetch(client, start.Url()), kHttpOk);
+    EXPECT_EQ(start.Requests().at(0), FetchRequest(""));
+    // Same host: every cookie it may have, rebuilt for this hop.
+    EXPECT_EQ(middle.Requests().at(0), FetchRequest("next", "Cookie: a=1; b=2; wide=3\r\n"));
+    // Another host: no cookie set without a domain, no cookie for another domain.
+    EXPECT_EQ(end.Requests().at(0), FetchRequest("end", "", "localhost"));
+    EXPECT_EQ(client.GetCookies().Cookies().size(), 4u);
+
+    CScriptedServer again({Reply("HTTP/1.1 302 Found\r\nSet-Cookie: a=1\r\nLocation: " + end.Url() +
+                                 "\r\nContent-Length: 0\r\n\r\n")});
+    HttpClient noCookies(TestOptions());
+    noCookies.SetSendCookies(false);
+    ASSERT_EQ(Fetch(noCookies, again.Url()), kHttpOk);
+    EXPECT_EQ(end.Requests().at(1), FetchRequest(""));
+}
