@@ -18,20 +18,20 @@ bool FileExists(const std::string& path)
     return ::stat(path.c_str(), &st) == 0;
 }
 
-/// Whole pounds of the first or last weighed row of an earlier diet's table.
-std::optional<std::int64_t> EdgeWeight(CDatabase& db, const std::string& table, bool last)
+/// An earlier diet's result: its first weighed row's whole pounds minus its
+/// last weighed row's; 0 when no row is weighed; nullopt when it has no rows.
+std::optional<std::int16_t> PastDietResult(CDatabase& db, const std::string& table)
 {
-    CStatement st = db.Prepare("SELECT weight FROM " + QuoteName(table) + " WHERE weight <> 0 ORDER BY ID" +
-                               (last ? " DESC" : "") + " LIMIT 1");
-    if (!st.Step())
+    const std::string from = " FROM " + QuoteName(table);
+    const std::string weighed = "(SELECT CAST(weight AS INTEGER)" + from + " WHERE weight <> 0 ORDER BY ID";
+    CStatement st = db.Prepare("SELECT EXISTS(SELECT 1" + from + "), " + weighed + " LIMIT 1), " + weighed +
+                               " DESC LIMIT 1)");
+    st.Step();
+    if (st.ColumnInt(0) == 0)
         return std::nullopt;
-    return static_cast<std::int64_t>(st.ColumnDouble(0));
-}
-
-bool HasRows(CDatabase& db, const std::string& table)
-{
-    CStatement st = db.Prepare("SELECT 1 FROM " + QuoteName(table) + " LIMIT 1");
-    return st.Step();
+    if (st.IsNull(1))
+        return 0;
+    return static_cast<std::int16_t>(st.ColumnInt(1) - st.ColumnInt(2));
 }
 
 } // namespace
@@ -164,13 +164,9 @@ void CLeanlogApp::LoadPastDietResults()
     // First and last *weighed* rows: a diet whose last day was saved without
     // a weight must not count its whole start weight as lost.
     m_previousDietResults.clear();
-    for (const auto& table : m_pastDietTables) {
-        if (!HasRows(*m_db, table))
-            continue;
-        const auto first = EdgeWeight(*m_db, table, false);
-        const auto last = EdgeWeight(*m_db, table, true);
-        m_previousDietResults.push_back(first ? static_cast<std::int16_t>(*first - *last) : 0);
-    }
+    for (const auto& table : m_pastDietTables)
+        if (const auto result = PastDietResult(*m_db, table))
+            m_previousDietResults.push_back(*result);
 }
 
 void CLeanlogApp::CreateFirstDiet(const CNewDietAnswers& answers, const SLoadFlags& flags)
@@ -326,7 +322,7 @@ void CLeanlogApp::SaveFoodItem(CFoodItem& item)
             rs.AddNew();
             key = rs.m_rec.ID;
         } else {
-            rs.Open(CRecordset::dbOpenDynaset, "SELECT * FROM LnLg_FoodItem WHERE ID=" + std::to_string(item.ID));
+            rs.Open(CRecordset::dbOpenDynaset, FoodItemByIdSql(item.ID));
             rs.Edit();
         }
         rs.m_rec = item;

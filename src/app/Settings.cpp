@@ -14,7 +14,7 @@ wxString Key(std::string_view name)
 
 } // namespace
 
-CSettings::CSettings(const std::string& file) : m_file(file)
+CSettings::CSettings(const std::string& file)
 {
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ec);

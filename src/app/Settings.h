@@ -54,10 +54,7 @@ public:
     void SetInt(std::string_view name, long value);
     void SetText(std::string_view name, std::string_view value);
 
-    const std::string& File() const { return m_file; }
-
 private:
-    std::string m_file;
     mutable std::mutex m_mutex;   ///< guards m_config
     std::unique_ptr<wxFileConfig> m_config;
 };

@@ -12,6 +12,7 @@ namespace {
 struct SSlotOption
 {
     std::string column;   ///< column prefix such as "Lveggie"
+    int position = -1;    ///< its meal position
     CMealInfo values;
 };
 
@@ -24,7 +25,8 @@ SSlotOption ParseSlot(const std::string& text)
         throw CUsageError("--slot takes NAME=ITEM|SIZE|CARBS, not \"" + text + "\"");
     SSlotOption slot;
     slot.column = text.substr(0, equals);
-    if (SlotByColumnPrefix(slot.column) < 0)
+    slot.position = PositionByColumn(slot.column);
+    if (slot.position < 0 || kMealPositions[static_cast<size_t>(slot.position)].slot < 0)
         throw CUsageError("unknown slot \"" + slot.column + "\" (slots are named like BFprotein, Lveggie, Dsnack)");
     slot.values.m_strItem = text.substr(equals + 1, bar1 - equals - 1);
     slot.values.m_strSize = text.substr(bar1 + 1, bar2 - bar1 - 1);
@@ -81,7 +83,7 @@ public:
 private:
     static void FillSlot(CDayEntry& entry, const SSlotOption& slot)
     {
-        const int row = entry.m_nSlotRow[static_cast<size_t>(PositionByColumn(slot.column))];
+        const int row = entry.m_nSlotRow[static_cast<size_t>(slot.position)];
         if (row < 0)
             throw std::runtime_error("slot " + slot.column + " is not offered on " + entry.m_strDate +
                                      "; nothing was saved");

@@ -30,8 +30,10 @@ void CDayEntry::ProteinDayClicked(bool checked)
 
 int CDayEntry::PositionAtRow(int row) const
 {
+    if (row < 0)
+        return -1;
     for (int p = 0; p < kMealPositionCount; ++p)
-        if (m_nSlotRow[static_cast<size_t>(p)] == row && row >= 0)
+        if (m_nSlotRow[static_cast<size_t>(p)] == row)
             return p;
     return -1;
 }

@@ -12,9 +12,3 @@ EGridLayout LayoutWithRows(int rows)
     }
     return EGridLayout::N26;
 }
-
-std::string_view LayoutName(EGridLayout layout)
-{
-    static constexpr std::array<std::string_view, 6> names{"P9", "P10", "P11", "N21", "N24", "N26"};
-    return names[static_cast<size_t>(layout)];
-}

@@ -42,9 +42,6 @@ inline constexpr std::array<SGridSlot, kMealPositionCount> kGridSlots{{
     {"Protein Snack", "Dinner Protein Snack"},
 }};
 
-/// Column headings of the grid and their widths in pixels.
-inline constexpr std::array<std::string_view, 4> kGridColumns{"Meal", "Item", "Size", "Carbs"};
-inline constexpr std::array<int, 4> kGridColumnWidths{90, 160, 160, 50};
 inline constexpr std::string_view kSupplementsText = "Supplements";
 
 /// The six grid layouts, named by their row counts.
@@ -52,4 +49,3 @@ enum class EGridLayout { P9, P10, P11, N21, N24, N26 };
 
 /// The layout with this many rows.
 EGridLayout LayoutWithRows(int rows);
-std::string_view LayoutName(EGridLayout layout);

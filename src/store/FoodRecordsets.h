@@ -48,5 +48,10 @@ protected:
 
 inline constexpr const char* kLoadCategoriesSql = "SELECT * FROM LnLg_FoodCategories ORDER BY ID";
 inline constexpr const char* kLoadFoodItemsSql = "SELECT * FROM LnLg_FoodItem ORDER BY ItemName,ServingSizeCode";
-inline constexpr const char* kAllFoodItemsSql = "SELECT * FROM LnLg_FoodItem";
 inline constexpr const char* kNewestFoodItemSql = "SELECT * FROM LnLg_FoodItem ORDER BY ID DESC";
+
+/// "SELECT * FROM LnLg_FoodItem WHERE ID=%d": one food item by its key.
+inline std::string FoodItemByIdSql(int id)
+{
+    return "SELECT * FROM LnLg_FoodItem WHERE ID=" + std::to_string(id);
+}

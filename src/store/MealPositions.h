@@ -56,11 +56,3 @@ constexpr int PositionByColumn(std::string_view column)
     return -1;
 }
 
-/// The slot index of a column prefix such as "Lveggie"; -1 when none.
-constexpr int SlotByColumnPrefix(std::string_view prefix)
-{
-    for (const auto& position : kMealPositions)
-        if (position.slot >= 0 && position.column == prefix)
-            return position.slot;
-    return -1;
-}

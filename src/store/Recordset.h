@@ -59,7 +59,6 @@ public:
     /// An empty `sql` opens GetDefaultSQL(); a bracketed table name opens
     /// the whole table in key order.
     void Open(int openType = dbOpenTable, const std::string& sql = {});
-    bool IsOpen() const { return m_query.has_value(); }
     bool IsEOF() const { return m_eof; }
     void MoveNext();
     /// Prepares a new row: the bound members take their initial values.
