@@ -26,12 +26,19 @@ public:
         openedWeightText = entry.m_strWeight;
         openedProtein = entry.m_bProteinDay;
         entry.m_strWeight = weight;
+        if (slotEdit) {
+            CMealInfo info = *entry.OpenSlot(1);
+            info.m_strItem = *slotEdit;
+            info.m_strCarbs = "12";
+            entry.ApplySlot(1, info);
+        }
         return ok;
     }
 
     EMissingDaysAnswer missingAnswer = EMissingDaysAnswer::EnterAll;
     std::optional<CNewDietAnswers> newDiet;
     std::string weight = "180";
+    std::optional<std::string> slotEdit;   ///< an item put into the breakfast protein slot
     bool ok = true;
     std::vector<std::string> warnings;
     std::vector<CDateTime> opened;
@@ -135,6 +142,21 @@ TEST_F(NextDayTest, CancelledEntryLeavesTheNewDayUnfilledInMemoryOnly)
     Enter(At(2, 9));
     EXPECT_EQ(m_app->m_days.size(), 2u);   // the same day is offered again
     EXPECT_GT(m_app->m_days[1]->ID, 0);
+}
+
+TEST_F(NextDayTest, SlotEditedThenCancelledStaysInMemoryOnly)
+{
+    WeighDays(2);
+    m_prompts.slotEdit = "Eggs";
+    m_prompts.ok = false;
+    Enter(At(2, 9));   // the last day is today's: opened again, edited, cancelled
+    const CDailyInfo& day = *m_app->m_days.back();
+    EXPECT_EQ(day.slots[0].item, "Eggs");
+    EXPECT_EQ(day.carbs, 12);
+    EXPECT_EQ(day.weight, 199.0);
+    const auto stored = Restart(m_dir);
+    EXPECT_EQ(stored->m_days.back()->slots[0].item, "");
+    EXPECT_EQ(stored->m_days.back()->carbs, 0);
 }
 
 TEST_F(NextDayTest, CancelAtTheWarningChangesNothing)
