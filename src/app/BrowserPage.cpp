@@ -1,7 +1,7 @@
 #include "app/BrowserPage.h"
 
 #include "app/CommandIds.h"
-#include "app/WxText.h"
+#include "controls/WxText.h"
 
 CBrowserPage::CBrowserPage(wxWindow* parent, CChildView& view, const std::string& caption, std::string html)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxBORDER_NONE),

@@ -1,18 +1,18 @@
 #include "app/ChildView.h"
 
 #include "app/CommandIds.h"
+#include "app/ErrorBox.h"
 #include "app/MainPage.h"
 #include "app/MarketingPages.h"
 #include "app/PlaceholderPage.h"
-#include "app/WxText.h"
 #include "base/DateTime.h"
+#include "base/Utf8.h"
 #include "controls/ColorTabCtrl.h"
+#include "controls/WxText.h"
 #include "diet/NextDay.h"
 #include "reports/GraphPage.h"
 #include "reports/StatusPage.h"
 #include "reports/SummaryPage.h"
-
-#include <wx/msgdlg.h>
 
 #include <exception>
 
@@ -35,29 +35,18 @@ CChildView::CChildView(wxWindow* parent, CLeanlogApp& model)
 
     m_pMainPage = new CMainPage(m_tabCtrl, *this);
     AddPage(m_pMainPage, "Main Navigation Tab");
-    m_pPastInfoPage = new CPlaceholderPage(m_tabCtrl, "Past Info");
-    AddPage(m_pPastInfoPage, "Current Diet History");
+    AddPage(new CPlaceholderPage(m_tabCtrl, "Past Info"), "Current Diet History");
     m_pStatusPage = new CStatusPage(m_tabCtrl, *this);
     AddPage(m_pStatusPage, "Status and Recommendations of Current Diet");
     m_pSummaryPage = new CSummaryPage(m_tabCtrl, *this);
     AddPage(m_pSummaryPage, "Summary of Current Diet Results");
     m_pGraphPage = new CGraphPage(m_tabCtrl, *this);
     AddPage(m_pGraphPage, "Graph of Current Diet Results");
-    m_pCarbInfoPage = new CPlaceholderPage(m_tabCtrl, "Carb Info");
-    AddPage(m_pCarbInfoPage, "Common Meal Items and their Carbohydrate Info");
+    AddPage(new CPlaceholderPage(m_tabCtrl, "Carb Info"), "Common Meal Items and their Carbohydrate Info");
     m_pPellawarePage = new CPellawarePage(m_tabCtrl, *this);
     AddPage(m_pPellawarePage, "All about Pellaware");
     m_pSponsorPage = new CSponsorPage(m_tabCtrl, *this);
     AddPage(m_pSponsorPage, "All about Harborline Lending");
-
-    // The tab caption is the page's own caption.
-    for (size_t i = 0; i < m_pages.size(); ++i) {
-        std::string caption = ToUtf8(m_pages[i]->GetLabel());
-        if (caption.size() > kMaxCaption)
-            caption.resize(kMaxCaption);
-        m_tabCtrl->InsertItem(static_cast<int>(i), caption);
-        m_tabCtrl->SetItemToolTip(static_cast<int>(i), m_tabTips[i]);
-    }
 
     m_tabCtrl->Bind(EVT_COLORTAB_SELCHANGING, &CChildView::OnSelChanging, this);
     m_tabCtrl->Bind(EVT_COLORTAB_SELCHANGED, &CChildView::OnSelChange, this);
@@ -69,12 +58,25 @@ void CChildView::AddPage(wxWindow* page, const std::string& tip)
 {
     page->Hide();
     m_pages.push_back(page);
-    m_tabTips.push_back(tip);
+    // The tab's caption is the page's own caption.
+    const std::string caption = ToUtf8(page->GetLabel());
+    const int tab = m_tabCtrl->GetItemCount();
+    m_tabCtrl->InsertItem(tab, std::string(Utf8Prefix(caption, kMaxCaption)));
+    m_tabCtrl->SetItemToolTip(tab, tip);
 }
 
 void CChildView::ClickTab(int index)
 {
     m_tabCtrl->ClickAt(m_tabCtrl->GetItemRect(index).GetTopLeft());
+}
+
+void CChildView::SelectTab(int index)
+{
+    // A click on the selected tab does nothing, yet its page is to be refreshed.
+    if (m_tabCtrl->GetCurSel() == index)
+        SelChanged();
+    else
+        ClickTab(index);
 }
 
 void CChildView::OnSize(wxSizeEvent& event)
@@ -128,6 +130,6 @@ void CChildView::SelChanged()
             break;
         }
     } catch (const std::exception& e) {
-        wxMessageBox(ToWx(e.what()), "Leanlog", wxOK | wxICON_ERROR, wxGetTopLevelParent(this));
+        ShowError(wxGetTopLevelParent(this), e.what());
     }
 }

@@ -32,10 +32,12 @@ public:
     /// The changed step: shows the selected page and runs its tab's action
     /// (tab 0 relabels the entry button, Status and Summary are rebuilt).
     void SelChanged();
+    /// Selects tab `index` as ClickTab does; when it is already selected,
+    /// runs the changed step again so that its page shows the current data.
+    void SelectTab(int index);
 
     wxWindow* Page(int index) const { return m_pages.at(static_cast<size_t>(index)); }
     int PageCount() const { return static_cast<int>(m_pages.size()); }
-    const std::vector<std::string>& TabTips() const { return m_tabTips; }
     CMainPage* MainPage() const { return m_pMainPage; }
     CStatusPage* StatusPage() const { return m_pStatusPage; }
     CSummaryPage* SummaryPage() const { return m_pSummaryPage; }
@@ -52,13 +54,10 @@ private:
     CLeanlogApp* m_pModel;
     CColorTabCtrl* m_tabCtrl = nullptr;
     CMainPage* m_pMainPage = nullptr;
-    wxWindow* m_pPastInfoPage = nullptr;
     CStatusPage* m_pStatusPage = nullptr;
     CSummaryPage* m_pSummaryPage = nullptr;
     CGraphPage* m_pGraphPage = nullptr;
-    wxWindow* m_pCarbInfoPage = nullptr;
     CBrowserPage* m_pPellawarePage = nullptr;
     CBrowserPage* m_pSponsorPage = nullptr;
-    std::vector<std::string> m_tabTips;   ///< in tab order
-    std::vector<wxWindow*> m_pages;       ///< in tab order; owned by the tab strip
+    std::vector<wxWindow*> m_pages;   ///< in tab order; owned by the tab strip
 };

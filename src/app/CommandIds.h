@@ -49,6 +49,5 @@ enum ETab : int
     kTabGraph,
     kTabCarbInfo,
     kTabPellaware,
-    kTabSponsor,
-    kTabCount
+    kTabSponsor
 };

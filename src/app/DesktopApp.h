@@ -16,8 +16,8 @@ class CMainFrame;
 /// prompts (the About box before the main window exists, the New Diet
 /// dialog when the diet has no days), owns the model for the program's
 /// life, creates the main frame and handles the application's menu
-/// commands: About, the two explanation pages, Restart Diet, the disabled
-/// Sync item and Exit. UI thread only.
+/// commands: About, the two explanation pages, Restart Diet and Exit.
+/// UI thread only.
 class CDesktopApp : public wxApp
 {
 public:
@@ -50,8 +50,9 @@ public:
     void StartDietOver();
 
     /// The environment variable that makes the program a start-up
-    /// benchmark: the About box closes at once, the time from process start
-    /// to the frame's first paint is printed and the program exits.
+    /// benchmark: the About box closes at once, a line "frame shown ..." is
+    /// printed at the frame's first paint and the program exits. The
+    /// benchmark times that line from the moment it started the program.
     static constexpr const char* kStartupBenchmarkVariable = "LEANLOG_STARTUP_BENCHMARK";
 
 private:

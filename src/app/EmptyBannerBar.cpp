@@ -30,7 +30,5 @@ void CEmptyBannerBar::OnSize(wxSizeEvent& event)
     event.Skip();
     // The browser keeps its size and stands centred in the bar.
     const wxSize bar = GetClientSize();
-    const int width = kBrowserWidth;
-    const int height = bar.y;
-    m_wndBrowser.View()->SetSize((bar.x - width) / 2, 0, width, height);
+    m_wndBrowser.View()->SetSize((bar.x - kBrowserWidth) / 2, 0, kBrowserWidth, bar.y);
 }

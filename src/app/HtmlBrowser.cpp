@@ -1,6 +1,6 @@
 #include "app/HtmlBrowser.h"
 
-#include "app/WxText.h"
+#include "controls/WxText.h"
 
 #include <wx/utils.h>
 
@@ -12,7 +12,7 @@ constexpr const char* kBlankUrl = "about:blank";
 // else is a link the user followed.
 bool IsOwnPage(const wxString& url)
 {
-    return url.empty() || url == kBlankUrl || url.StartsWith("about:") || url.StartsWith("data:");
+    return url.empty() || url.StartsWith("about:") || url.StartsWith("data:");
 }
 
 } // namespace

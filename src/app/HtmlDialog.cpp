@@ -36,8 +36,10 @@ void CHtmlDialog::WriteHtml()
     m_wndBrowser.Write(m_strHtml);
 }
 
-void ShowHtmlDialog(wxWindow* parent, const std::string& html)
+void ShowHtmlDialog(wxWindow* parent, const std::string& html, bool closeAtOnce)
 {
     CHtmlDialog dialog(parent, html);
+    if (closeAtOnce)
+        dialog.CallAfter([&dialog] { dialog.EndModal(wxID_OK); });
     dialog.ShowModal();
 }

@@ -24,5 +24,7 @@ private:
     CHtmlBrowser m_wndBrowser;
 };
 
-/// Shows `html` modally in a CHtmlDialog over `parent` (may be null).
-void ShowHtmlDialog(wxWindow* parent, const std::string& html);
+/// Shows `html` modally in a CHtmlDialog over `parent` (may be null). With
+/// `closeAtOnce` the dialog ends as soon as it is shown (the start-up
+/// benchmark does not wait for a user).
+void ShowHtmlDialog(wxWindow* parent, const std::string& html, bool closeAtOnce = false);

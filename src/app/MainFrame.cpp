@@ -3,7 +3,7 @@
 #include "app/ChildView.h"
 #include "app/CommandIds.h"
 #include "app/EmptyBannerBar.h"
-#include "app/WxText.h"
+#include "controls/WxText.h"
 #include "LeanlogIcon.h"
 
 #include <wx/bmpbndl.h>
@@ -14,8 +14,25 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
+
+/// One item of the frame's menus, as the menu bar is built from it.
+struct SMenuItemSpec
+{
+    int id;                 ///< 0 for a separator
+    const char* text;
+    const char* prompt;     ///< the status bar's text while the item is highlighted
+    bool enabled;
+    bool checkable;
+};
+
+struct SMenuSpec
+{
+    const char* title;
+    std::vector<SMenuItemSpec> items;
+};
 
 struct SIndicator
 {
@@ -29,16 +46,16 @@ constexpr std::array<SIndicator, 3> kIndicators = {{
     {"SCRL", WXK_SCROLL},
 }};
 
+// The status bar's panes: the message, then one per indicator.
+constexpr int kPaneMessage = 0;
+constexpr int kPaneCount = 1 + static_cast<int>(kIndicators.size());
+
+// No event tells of a lock key's change, so the keys are read this often.
+constexpr int kIndicatorIntervalMs = 250;
+
 constexpr const char* kIdleMessage = "Ready";
 
-bool KeyStateIsOn(wxKeyCode key)
-{
-    // Lock states can only be read from an X11 display.
-    return wxGetDisplayInfo().type == wxDisplayX11 && wxGetKeyState(key);
-}
-
-} // namespace
-
+/// The frame's menus in menu bar order.
 const std::vector<SMenuSpec>& FrameMenus()
 {
     static const std::vector<SMenuSpec> menus = {
@@ -77,8 +94,11 @@ const std::vector<SMenuSpec>& FrameMenus()
     return menus;
 }
 
+} // namespace
+
 CMainFrame::CMainFrame(CLeanlogApp& model)
-    : wxFrame(nullptr, wxID_ANY, "Leanlog", wxDefaultPosition, wxSize(kDefaultWidth, kDefaultHeight))
+    : wxFrame(nullptr, wxID_ANY, "Leanlog", wxDefaultPosition, wxSize(kDefaultWidth, kDefaultHeight)),
+      m_indicatorTimer(this)
 {
     wxIconBundle icons;
     const wxBitmapBundle icon = wxBitmapBundle::FromSVG(kLeanlogIconSvg, wxSize(48, 48));
@@ -101,11 +121,13 @@ CMainFrame::CMainFrame(CLeanlogApp& model)
         for (const auto& item : menu.items)
             if (item.id != 0 && !item.enabled)
                 Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, item.id);
-    Bind(wxEVT_IDLE, [this](wxIdleEvent& event) {
-        UpdateIndicators();
-        event.Skip();
-    });
     Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent&) { m_wndView->SetFocus(); });
+}
+
+CMainFrame::~CMainFrame()
+{
+    // Stopped while the status bar it writes to still exists.
+    m_indicatorTimer.Stop();
 }
 
 void CMainFrame::CreateMenus()
@@ -114,18 +136,16 @@ void CMainFrame::CreateMenus()
     for (const auto& spec : FrameMenus()) {
         auto* menu = new wxMenu;
         for (const auto& item : spec.items) {
-            if (item.id == 0) {
+            if (item.id == 0)
                 menu->AppendSeparator();
-                continue;
-            }
-            menu->Append(item.id, ToWx(item.text), ToWx(item.prompt), item.checkable ? wxITEM_CHECK : wxITEM_NORMAL);
-            menu->Enable(item.id, item.enabled);
+            else
+                menu->Append(item.id, ToWx(item.text), ToWx(item.prompt),
+                             item.checkable ? wxITEM_CHECK : wxITEM_NORMAL);
         }
         bar->Append(menu, ToWx(spec.title));
     }
     SetMenuBar(bar);
-    if (bar->FindItem(kIdViewStatusBar))
-        bar->Check(kIdViewStatusBar, true);
+    bar->Check(kIdViewStatusBar, true);
 }
 
 void CMainFrame::CreateIndicators()
@@ -135,20 +155,23 @@ void CMainFrame::CreateIndicators()
     for (size_t i = 0; i < kIndicators.size(); ++i)
         widths[i + 1] = m_wndStatusBar->GetTextExtent(kIndicators[i].text).x + FromDIP(16);
     m_wndStatusBar->SetStatusWidths(kPaneCount, widths.data());
-    m_indicators.assign(kIndicators.size(), std::string("?"));
     SetStatusBarPane(kPaneMessage);
     SetStatusText(kIdleMessage, kPaneMessage);
+    // Lock states can only be read from an X11 display; elsewhere the
+    // indicators stay blank.
+    if (wxGetDisplayInfo().type != wxDisplayX11)
+        return;
     UpdateIndicators();
+    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { UpdateIndicators(); }, m_indicatorTimer.GetId());
+    m_indicatorTimer.Start(kIndicatorIntervalMs);
 }
 
 void CMainFrame::UpdateIndicators()
 {
+    // The status bar repaints a pane only when its text changes.
     for (size_t i = 0; i < kIndicators.size(); ++i) {
-        const std::string text = KeyStateIsOn(kIndicators[i].key) ? kIndicators[i].text : "";
-        if (text != m_indicators[i]) {
-            m_indicators[i] = text;
-            m_wndStatusBar->SetStatusText(ToWx(text), static_cast<int>(i) + 1);
-        }
+        const char* text = wxGetKeyState(kIndicators[i].key) ? kIndicators[i].text : "";
+        m_wndStatusBar->SetStatusText(text, static_cast<int>(i) + 1);
     }
 }
 
@@ -160,10 +183,10 @@ void CMainFrame::OnSize(wxSizeEvent& event)
     // However narrow the window is made, the content is laid out for 800 pixels.
     const wxSize client = GetClientSize();
     const int borders = GetSize().x - client.x;
-    m_nLayoutWidth = std::max(client.x, kMinWidth - borders);
+    const int width = std::max(client.x, kMinWidth - borders);
     const int bannerHeight = m_wndBannerBar->GetMinSize().y;
-    m_wndBannerBar->SetSize(0, 0, m_nLayoutWidth, bannerHeight);
-    m_wndView->SetSize(0, bannerHeight, m_nLayoutWidth, std::max(0, client.y - bannerHeight));
+    m_wndBannerBar->SetSize(0, 0, width, bannerHeight);
+    m_wndView->SetSize(0, bannerHeight, width, std::max(0, client.y - bannerHeight));
 }
 
 void CMainFrame::OnToggleStatusBar(wxCommandEvent&)

@@ -2,8 +2,8 @@
 
 #include "app/ChildView.h"
 #include "app/CommandIds.h"
-#include "app/WxText.h"
 #include "controls/ColorButton.h"
+#include "controls/WxText.h"
 #include "diet/NextDay.h"
 
 #include <wx/button.h>
@@ -28,6 +28,10 @@ constexpr std::array<SButtonSpec, 7> kPlainButtons = {{
     {kIdCarbInfoButton, "Carb info", kTabCarbInfo},
     {kIdPellawareButton, "Pellaware", kTabPellaware},
 }};
+
+// Slots of m_buttons (MainPageButtonRects order).
+constexpr size_t kEntrySlot = 0;
+constexpr size_t kSponsorSlot = 7;
 
 const wxColour kRed(0xFF, 0x00, 0x00);
 
@@ -71,46 +75,50 @@ CMainPage::CMainPage(wxWindow* parent, CChildView& view)
         size.IncTo(GetTextExtent(label) + FromDIP(wxSize(32, 16)));
     for (size_t i = 0; i < kPlainButtons.size(); ++i) {
         const SButtonSpec& spec = kPlainButtons[i];
-        auto* button = new wxButton(this, spec.id, spec.caption, wxDefaultPosition, size);
-        m_buttons[i] = button;
+        m_buttons[i] = new wxButton(this, spec.id, spec.caption, wxDefaultPosition, size);
         if (spec.tab >= 0)
-            button->Bind(wxEVT_BUTTON, &CMainPage::OnTabButton, this);
+            BindToTab(m_buttons[i], spec.tab);
     }
-    m_pEntryButton = static_cast<wxButton*>(m_buttons[0]);
     // The Day Info dialog it opens is not part of this version yet.
-    m_pEntryButton->Disable();
+    EntryButton()->Disable();
 
-    m_pSponsorButton = new CColorButton(this, kIdSponsorButton, kSponsorButtonText);
-    m_pSponsorButton->SetColors(*wxWHITE, kRed, *wxWHITE, kRed);
-    wxSize sponsorSize = m_pSponsorButton->GetBestSize();
+    auto* sponsor = new CColorButton(this, kIdSponsorButton, kSponsorButtonText);
+    sponsor->SetColors(*wxWHITE, kRed, *wxWHITE, kRed);
+    wxSize sponsorSize = sponsor->GetBestSize();
     sponsorSize.IncTo(wxSize(size.x, 0));
-    m_pSponsorButton->SetSize(sponsorSize);
-    m_pSponsorButton->Bind(wxEVT_BUTTON, &CMainPage::OnTabButton, this);
-    m_buttons[7] = m_pSponsorButton;
+    sponsor->SetSize(sponsorSize);
+    BindToTab(sponsor, kTabSponsor);
+    m_buttons[kSponsorSlot] = sponsor;
 
     Bind(wxEVT_SIZE, &CMainPage::OnSize, this);
 }
 
+wxButton* CMainPage::EntryButton() const
+{
+    return static_cast<wxButton*>(m_buttons[kEntrySlot]);
+}
+
+CColorButton* CMainPage::SponsorButton() const
+{
+    return static_cast<CColorButton*>(m_buttons[kSponsorSlot]);
+}
+
+void CMainPage::BindToTab(wxWindow* button, int tab)
+{
+    button->Bind(wxEVT_BUTTON, [this, tab](wxCommandEvent&) { m_pView->ClickTab(tab); });
+}
+
 void CMainPage::SetEntryLabel(const std::string& label)
 {
-    m_pEntryButton->SetLabel(ToWx(label));
+    EntryButton()->SetLabel(ToWx(label));
 }
 
 void CMainPage::OnSize(wxSizeEvent& event)
 {
     event.Skip();
     const auto rects =
-        MainPageButtonRects(GetClientSize(), m_pEntryButton->GetSize(), m_pSponsorButton->GetSize());
+        MainPageButtonRects(GetClientSize(), EntryButton()->GetSize(), SponsorButton()->GetSize());
     for (size_t i = 0; i < m_buttons.size(); ++i)
         m_buttons[i]->SetSize(rects[i]);
     Refresh();
-}
-
-void CMainPage::OnTabButton(wxCommandEvent& event)
-{
-    for (const auto& spec : kPlainButtons)
-        if (spec.id == event.GetId())
-            m_pView->ClickTab(spec.tab);
-    if (event.GetId() == kIdSponsorButton)
-        m_pView->ClickTab(kTabSponsor);
 }

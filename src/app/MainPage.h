@@ -25,16 +25,15 @@ public:
     CMainPage(wxWindow* parent, CChildView& view);
 
     void SetEntryLabel(const std::string& label);
-    wxButton* EntryButton() const { return m_pEntryButton; }
-    CColorButton* SponsorButton() const { return m_pSponsorButton; }
+    wxButton* EntryButton() const;
+    CColorButton* SponsorButton() const;
 
 private:
+    /// The button's click selects `tab` as a click on the tab does.
+    void BindToTab(wxWindow* button, int tab);
     void OnSize(wxSizeEvent& event);
-    void OnTabButton(wxCommandEvent& event);
 
     CChildView* m_pView;   ///< outlives the page
-    wxButton* m_pEntryButton = nullptr;
-    CColorButton* m_pSponsorButton = nullptr;
     std::array<wxWindow*, 8> m_buttons{};   ///< in MainPageButtonRects order
 };
 

@@ -1,6 +1,6 @@
 #include "app/PlaceholderPage.h"
 
-#include "app/WxText.h"
+#include "controls/WxText.h"
 
 #include <wx/sizer.h>
 #include <wx/stattext.h>

@@ -6,10 +6,7 @@
 
 void CWindowStartupPrompts::ShowAbout()
 {
-    CHtmlDialog dialog(m_pParent, AboutHtml());
-    if (m_bCloseAboutAtOnce)
-        dialog.CallAfter([&dialog] { dialog.EndModal(wxID_OK); });
-    dialog.ShowModal();
+    ShowHtmlDialog(m_pParent, AboutHtml(), m_bCloseAboutAtOnce);
 }
 
 std::optional<CNewDietAnswers> CWindowStartupPrompts::AskNewDiet()

@@ -32,14 +32,8 @@ CColorButton::CColorButton(wxWindow* parent, wxWindowID id, const wxString& labe
     Bind(wxEVT_TIMER, &CColorButton::OnHoverTimer, this, kHoverTimerId);
     Bind(wxEVT_KEY_DOWN, &CColorButton::OnKeyDown, this);
     Bind(wxEVT_KEY_UP, &CColorButton::OnKeyUp, this);
-    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& event) {
-        Refresh();
-        event.Skip();
-    });
-    Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
-        Refresh();
-        event.Skip();
-    });
+    Bind(wxEVT_SET_FOCUS, &CColorButton::OnFocusChanged, this);
+    Bind(wxEVT_KILL_FOCUS, &CColorButton::OnFocusChanged, this);
 }
 
 CColorButton::~CColorButton()
@@ -196,4 +190,11 @@ void CColorButton::OnKeyUp(wxKeyEvent& event)
     m_bPressed = false;
     Refresh();
     Click();
+}
+
+void CColorButton::OnFocusChanged(wxFocusEvent& event)
+{
+    // The focus rectangle comes and goes.
+    Refresh();
+    event.Skip();
 }

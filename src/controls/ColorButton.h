@@ -40,6 +40,7 @@ private:
     void OnHoverTimer(wxTimerEvent& event);
     void OnKeyDown(wxKeyEvent& event);
     void OnKeyUp(wxKeyEvent& event);
+    void OnFocusChanged(wxFocusEvent& event);
 
     wxColour m_text{*wxBLACK};
     wxColour m_background{*wxWHITE};

@@ -1,7 +1,7 @@
 #include "controls/ColorTabCtrl.h"
 
-#include "app/WxText.h"
 #include "base/Utf8.h"
+#include "controls/WxText.h"
 
 #include <wx/dcbuffer.h>
 #include <wx/settings.h>
@@ -23,12 +23,7 @@ constexpr int kFrameWidth = 2;
 
 std::string TabLabelText(std::string_view text)
 {
-    size_t characters = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && characters++ == kMaxLabelCharacters)
-            return std::string(text.substr(0, i));
-    }
-    return std::string(text);
+    return std::string(Utf8Prefix(text, kMaxLabelCharacters));
 }
 
 CColorTabCtrl::CColorTabCtrl(wxWindow* parent, wxWindowID id)
@@ -70,7 +65,7 @@ void CColorTabCtrl::InsertItem(int index, const std::string& text)
     m_tabs.insert(m_tabs.begin() + index, STab{text, {}});
     if (m_nSelected < 0)
         m_nSelected = 0;
-    else if (index <= m_nSelected && GetItemCount() > 1)
+    else if (index <= m_nSelected)
         ++m_nSelected;
     LayoutTabs();
     Refresh();

@@ -46,8 +46,6 @@ public:
     /// little larger, but hit-tests by this rectangle too.
     wxRect GetItemRect(int index) const;
     int GetCurSel() const { return m_nSelected; }
-    /// Selects without sending events; returns the previous selection.
-    int SetCurSel(int index);
     /// The tab under `p` (client pixels), or -1.
     int HitTest(const wxPoint& p) const;
     /// Where the pages go: below the strip, inside the frame, keeping a
@@ -72,6 +70,8 @@ private:
 
     void LayoutTabs();
     int StripHeight() const;
+    /// Selects without sending events; returns the previous selection.
+    int SetCurSel(int index);
     void ChangeSelectionByUser(int index);
     void UpdateToolTip(int tab);
     void DrawTab(wxDC& dc, int index, bool selected) const;

@@ -1,6 +1,7 @@
 #include "entry/NewDietDlg.h"
 
-#include "app/WxText.h"
+#include "controls/WxDate.h"
+#include "controls/WxText.h"
 
 #include <wx/button.h>
 #include <wx/datectrl.h>
@@ -12,18 +13,6 @@
 namespace {
 
 const wxSize kDialogSize(178, 74);   // dialog units, as designed
-
-wxDateTime ToWxDate(CDateTime date)
-{
-    const SCivilTime t = date.Civil();
-    return wxDateTime(static_cast<wxDateTime::wxDateTime_t>(t.day), static_cast<wxDateTime::Month>(t.month - 1),
-                      t.year);
-}
-
-CDateTime FromWxDate(const wxDateTime& date)
-{
-    return CDateTime::FromDate(date.GetYear(), static_cast<int>(date.GetMonth()) + 1, date.GetDay());
-}
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #include "reports/GraphPage.h"
 
 #include "app/ChildView.h"
-#include "app/WxText.h"
+#include "controls/WxText.h"
 
 #include <wx/dcbuffer.h>
 #include <wx/frame.h>
@@ -103,9 +103,9 @@ void CGraphPage::OnPaint(wxPaintEvent&)
 
 void CGraphPage::SetTooltipActive(bool active)
 {
-    if (active == m_bTooltipActive)
+    // Every motion over the same point asks again; the tooltip is set once.
+    if (active == IsTooltipActive())
         return;
-    m_bTooltipActive = active;
     if (active)
         SetToolTip(ToWx(CProgressGraph::TooltipText(m_nHoverDay)));
     else

@@ -27,7 +27,7 @@ public:
     int HoverDay() const { return m_nHoverDay; }
     /// The day whose details the panel shows, -1 for an empty panel.
     int PanelDay() const { return m_nPanelDay; }
-    bool IsTooltipActive() const { return m_bTooltipActive; }
+    bool IsTooltipActive() const { return GetToolTip() != nullptr; }
 
 private:
     void OnPaint(wxPaintEvent& event);
@@ -37,5 +37,4 @@ private:
     CChildView* m_pView;   ///< outlives the page
     int m_nHoverDay = -1;
     int m_nPanelDay = -1;
-    bool m_bTooltipActive = false;
 };

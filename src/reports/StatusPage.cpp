@@ -1,7 +1,7 @@
 #include "reports/StatusPage.h"
 
 #include "app/ChildView.h"
-#include "app/WxText.h"
+#include "controls/WxText.h"
 #include "reports/StatusAdvisor.h"
 
 #include <wx/msgdlg.h>

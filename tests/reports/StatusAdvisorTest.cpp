@@ -1,32 +1,17 @@
 #include "reports/StatusAdvisor.h"
 #include "reports/ReportDiet.h"
+#include "support/ScriptedPrompts.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-/// Answers the ketosis question with a fixed answer and counts the questions.
-class CCountingQuestion : public CKetosisQuestion
-{
-public:
-    explicit CCountingQuestion(bool answer = false) : m_answer(answer) {}
-    bool AskInKetosis() override
-    {
-        ++asked;
-        return m_answer;
-    }
-    int asked = 0;
-
-private:
-    bool m_answer;
-};
 
 /// One build of the page with the advisor's state kept between builds.
 struct SAdvisorRun
 {
     std::int32_t ketosisAnswer = -1;
     bool proteinDayNeeded = false;
-    CCountingQuestion question;
+    CScriptedKetosisAnswer question;
 
     std::string Build(const CDayList& days, std::int32_t goal, const std::vector<std::int16_t>& previous = {})
     {
@@ -80,7 +65,7 @@ TEST(StatusAdvisor, TwelveDaysEndingOnAProteinDayInKetosis)
     plan.back().carbs = 10001;
     const CDayList days = MakeDiet(plan);
     SAdvisorRun run;
-    run.question = CCountingQuestion(true);
+    run.question = CScriptedKetosisAnswer(true);
     EXPECT_EQ(run.Build(days, 150),
               kOpening + "01/26/2006 - Stage 1, Week 2 Day 2 Protein Day" + kIntro +
                   "You had too many carbs yesterday and need another protein day<br>"

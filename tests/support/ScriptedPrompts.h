@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/StartupPrompts.h"
+#include "reports/StatusAdvisor.h"
 
 #include <optional>
 
@@ -23,6 +24,25 @@ public:
 
 private:
     std::optional<CNewDietAnswers> m_answers;
+};
+
+/// Answers the ketosis question with a fixed answer (No unless told) and
+/// counts how often it was put.
+class CScriptedKetosisAnswer : public CKetosisQuestion
+{
+public:
+    explicit CScriptedKetosisAnswer(bool answer = false) : m_answer(answer) {}
+
+    bool AskInKetosis() override
+    {
+        ++asked;
+        return m_answer;
+    }
+
+    int asked = 0;
+
+private:
+    bool m_answer;
 };
 
 inline CNewDietAnswers Answers(int year, int month, int day, int goal)

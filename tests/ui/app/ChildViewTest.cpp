@@ -6,12 +6,13 @@
 #include "app/LeanlogApp.h"
 #include "app/MainFrame.h"
 #include "app/MainPage.h"
-#include "app/WxText.h"
 #include "controls/ColorTabCtrl.h"
+#include "controls/WxText.h"
 #include "reports/StatusAdvisor.h"
 #include "reports/StatusPage.h"
 #include "reports/SummaryPage.h"
 #include "reports/SummaryReport.h"
+#include "support/ScriptedPrompts.h"
 
 #include <wx/bookctrl.h>
 #include <algorithm>
@@ -36,13 +37,6 @@ constexpr STabSpec kTabs[] = {
     {kTabCarbInfo, "Carb Info", "Common Meal Items and their Carbohydrate Info", kIdCarbInfoButton},
     {kTabPellaware, "Pellaware", "All about Pellaware", kIdPellawareButton},
     {kTabSponsor, "Sponsor", "All about Harborline Lending", kIdSponsorButton},
-};
-
-/// Answers the ketosis question, should the advisor put it.
-class CAnswerNo : public CKetosisQuestion
-{
-public:
-    bool AskInKetosis() override { return false; }
 };
 
 class CChildViewTest : public CDesktopTest
@@ -72,10 +66,16 @@ protected:
         EXPECT_FALSE(PageText(view).empty());
     }
 
+    /// The core's Status text for the model as it stands; the model is left
+    /// as it is (the advisor works on copies of its ketosis and protein-day state).
     std::string CoreStatusText()
     {
-        CAnswerNo answer;
-        return StatusPageText(Model(), answer);
+        const CLeanlogApp& model = Model();
+        std::int32_t ketosisAnswer = model.m_nKetosisAnswer;
+        bool proteinDayNeeded = model.m_bProteinDayNeeded;
+        CScriptedKetosisAnswer answer;
+        return StatusPageText(model.m_days, model.m_nGoalWeight, model.m_previousDietResults, ketosisAnswer,
+                              proteinDayNeeded, answer);
     }
 };
 

@@ -7,8 +7,8 @@
 #include "app/LeanlogApp.h"
 #include "app/MainFrame.h"
 #include "app/MainPage.h"
-#include "app/WxText.h"
 #include "controls/ColorButton.h"
+#include "controls/WxText.h"
 #include "diet/NextDay.h"
 #include "support/TestDiet.h"
 

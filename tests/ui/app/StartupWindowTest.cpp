@@ -7,8 +7,9 @@
 #include "app/LeanlogApp.h"
 #include "app/MainFrame.h"
 #include "app/MainPage.h"
-#include "app/WxText.h"
 #include "controls/ColorTabCtrl.h"
+#include "controls/WxDate.h"
+#include "controls/WxText.h"
 #include "diet/NextDay.h"
 #include "entry/NewDietDlg.h"
 
@@ -19,12 +20,6 @@
 #include <filesystem>
 
 namespace {
-
-wxDateTime WxDay(CDateTime date)
-{
-    const SCivilTime t = date.Civil();
-    return {static_cast<wxDateTime::wxDateTime_t>(t.day), static_cast<wxDateTime::Month>(t.month - 1), t.year};
-}
 
 using CStartupWindowTest = CDesktopTest;
 
@@ -61,7 +56,7 @@ TEST_F(CStartupWindowTest, FirstRunShowsAboutBeforeTheFrameThenNewDiet)
             ClickCentre(dialog->FindWindow(wxID_OK));
             refusedOnce = WaitUntil([] { return !CExpectMessage::s_lastMessage.empty(); });
             EXPECT_TRUE(dialog->IsShown()) << "a refused goal keeps the dialog open";
-            dialog->DatePicker()->SetValue(WxDay(start));
+            dialog->DatePicker()->SetValue(ToWxDate(start));
             dialog->GoalField()->ChangeValue("150");
             ClickCentre(dialog->FindWindow(wxID_OK));
             EXPECT_TRUE(WaitUntil([dialog] { return !dialog->IsShown(); }));

@@ -10,8 +10,9 @@
 #include "app/LeanlogApp.h"
 #include "app/MainFrame.h"
 #include "app/WebProcesses.h"
-#include "app/WxText.h"
 #include "controls/ColorTabCtrl.h"
+#include "controls/WxDate.h"
+#include "controls/WxText.h"
 #include "entry/NewDietDlg.h"
 #include "support/TestDiet.h"
 
@@ -167,10 +168,7 @@ void CDesktopTest::StartFirstRun(const CNewDietAnswers& answers)
     wxTEST_DIALOG(started = App().StartUp(m_dir.Folder()),
                   CExpectDialog<CHtmlDialog>([](CHtmlDialog*) { return wxID_OK; }),
                   CExpectDialog<CNewDietDlg>([answers](CNewDietDlg* dialog) {
-                      const SCivilTime day = answers.startDate.Civil();
-                      dialog->DatePicker()->SetValue(
-                          wxDateTime(static_cast<wxDateTime::wxDateTime_t>(day.day),
-                                     static_cast<wxDateTime::Month>(day.month - 1), day.year));
+                      dialog->DatePicker()->SetValue(ToWxDate(answers.startDate));
                       dialog->GoalField()->ChangeValue(wxString::Format("%d", answers.goalWeight));
                       return dialog->TransferDataFromWindow() ? wxID_OK : wxID_CANCEL;
                   }));

@@ -3,7 +3,7 @@
 #include "app/ChildView.h"
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
-#include "app/WxText.h"
+#include "controls/WxText.h"
 #include "reports/GraphPage.h"
 
 #include <wx/statusbr.h>
