@@ -98,8 +98,8 @@ printf "  leanlog-cli fetch  %7.3f s\n  curl               %7.3f s\n  ratio     
   "$ls_small" "$curl_small" "$(echo "$ls_small / $curl_small" | bc -l)"
 
 echo "one ${big_mb} MiB download (best time of $repeats, peak memory of that run):"
-ls_big=$(for _ in $(seq $repeats); do big_once leanlog; done | sort -g | head -1)
-curl_big=$(for _ in $(seq $repeats); do big_once curl; done | sort -g | head -1)
+ls_big=$(for _ in $(seq $repeats); do big_once leanlog; done | best)
+curl_big=$(for _ in $(seq $repeats); do big_once curl; done | best)
 read -r ls_s ls_kib <<< "$ls_big"
 read -r curl_s curl_kib <<< "$curl_big"
 body_kib=$((big_mb * 1024))

@@ -42,7 +42,7 @@ std::optional<std::uint64_t> ParseSizeLine(std::string_view line)
 EParseState CChunkedDecoder::Feed(std::string_view in, ByteBuffer& body, size_t& consumed)
 {
     consumed = 0;
-    while (consumed < in.size() && m_state == EParseState::kNeedMore) {
+    while (consumed < in.size() && State() == EParseState::kNeedMore) {
         switch (m_step) {
         case EStep::kSizeLine:
             TakeSizeLineByte(in[consumed++], body);
@@ -57,30 +57,26 @@ EParseState CChunkedDecoder::Feed(std::string_view in, ByteBuffer& body, size_t&
             break;
         }
         case EStep::kDataCr:
-            if (in[consumed++] != '\r')
-                return Fail();
-            m_step = EStep::kDataLf;
+            m_step = in[consumed++] == '\r' ? EStep::kDataLf : EStep::kError;
             break;
         case EStep::kDataLf:
-            if (in[consumed++] != '\n')
-                return Fail();
-            m_step = EStep::kSizeLine;
+            m_step = in[consumed++] == '\n' ? EStep::kSizeLine : EStep::kError;
             break;
         case EStep::kDone:
         case EStep::kError:
-            return m_state;
+            break;
         }
     }
-    return m_state;
+    return State();
 }
 
-EParseState CChunkedDecoder::TakeSizeLineByte(char c, const ByteBuffer& body)
+void CChunkedDecoder::TakeSizeLineByte(char c, const ByteBuffer& body)
 {
     m_sizeLine += c;
     if (c != '\n') {
         if (m_sizeLine.size() > kMaxSizeLine)
-            return Fail();
-        return m_state;
+            Fail();
+        return;
     }
     if (m_sizeLine.size() < 2 || m_sizeLine[m_sizeLine.size() - 2] != '\r')
         return Fail();
@@ -93,18 +89,5 @@ EParseState CChunkedDecoder::TakeSizeLineByte(char c, const ByteBuffer& body)
         return Fail();
     }
     m_remaining = *size;
-    if (m_remaining == 0) {
-        m_step = EStep::kDone;
-        m_state = EParseState::kDone;
-    } else {
-        m_step = EStep::kData;
-    }
-    return m_state;
-}
-
-EParseState CChunkedDecoder::Fail()
-{
-    m_step = EStep::kError;
-    m_state = EParseState::kError;
-    return m_state;
+    m_step = m_remaining == 0 ? EStep::kDone : EStep::kData;
 }

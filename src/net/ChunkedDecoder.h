@@ -26,18 +26,22 @@ public:
     /// much of `in` was used: all of it while more is needed, less once done.
     EParseState Feed(std::string_view in, ByteBuffer& body, size_t& consumed);
 
-    EParseState State() const { return m_state; }
+    EParseState State() const
+    {
+        if (m_step == EStep::kDone)
+            return EParseState::kDone;
+        return m_step == EStep::kError ? EParseState::kError : EParseState::kNeedMore;
+    }
     /// The error was a chunk beyond the body limit, not a malformed one.
     bool TooLarge() const { return m_tooLarge; }
 
 private:
     enum class EStep { kSizeLine, kData, kDataCr, kDataLf, kDone, kError };
 
-    EParseState TakeSizeLineByte(char c, const ByteBuffer& body);
-    EParseState Fail();
+    void TakeSizeLineByte(char c, const ByteBuffer& body);
+    void Fail() { m_step = EStep::kError; }
 
     EStep m_step = EStep::kSizeLine;
-    EParseState m_state = EParseState::kNeedMore;
     std::string m_sizeLine;
     std::uint64_t m_remaining = 0;
     std::uint64_t m_maxBody;

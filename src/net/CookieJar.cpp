@@ -1,26 +1,18 @@
 #include "net/CookieJar.h"
 
 #include "net/AsciiText.h"
+#include "net/IpAddress.h"
 #include "net/StringTokenizer.h"
-
-#include <arpa/inet.h>
 
 #include <algorithm>
 
 namespace {
 
-bool IsIpAddress(std::string_view host)
+void ApplyAttribute(Cookie& cookie, std::string_view element)
 {
-    const std::string text(host);
-    unsigned char address[16];
-    return inet_pton(AF_INET, text.c_str(), address) == 1 || inet_pton(AF_INET6, text.c_str(), address) == 1;
-}
-
-void ApplyAttribute(Cookie& cookie, const std::string& element)
-{
-    StringTokenizer attribute(std::string(Trimmed(element)), "=");
-    const std::string name = attribute.NextToken();
-    const std::string value = attribute.NextToken();
+    StringTokenizer attribute(Trimmed(element), "=");
+    const std::string_view name = attribute.NextToken();
+    const std::string_view value = attribute.NextToken();
     if (AsciiEqualsNoCase(name, "domain"))
         cookie.domain = value;
     else if (AsciiEqualsNoCase(name, "path"))
@@ -36,21 +28,19 @@ bool SameCookie(const Cookie& a, const Cookie& b)
     return a.domain == b.domain && a.pair == b.pair && a.path == b.path && sameScope;
 }
 
-bool AppliesTo(const Cookie& cookie, const HttpUrl& url)
+/// `requestPath`: "/" and the URL's path, trimmed.
+bool AppliesTo(const Cookie& cookie, const HttpUrl& url, std::string_view requestPath)
 {
     const bool hostMatches = cookie.domain.empty() ? AsciiEqualsNoCase(cookie.host, url.Host())
                                                    : CookieJar::DomainMatches(url.Host(), cookie.domain);
-    if (!hostMatches)
-        return false;
-    const std::string requestPath = "/" + url.Path();
-    return AsciiStartsWithNoCase(Trimmed(requestPath), Trimmed(cookie.path));
+    return hostMatches && AsciiStartsWithNoCase(requestPath, Trimmed(cookie.path));
 }
 
 } // namespace
 
 bool CookieJar::AddFromHeader(std::string_view headerLine, const HttpUrl& url)
 {
-    StringTokenizer line{std::string(headerLine), ": "};
+    StringTokenizer line(headerLine, ": ");
     line.NextToken();
     StringTokenizer elements(line.NextToken(), ";");
 
@@ -75,9 +65,11 @@ bool CookieJar::AddFromHeader(std::string_view headerLine, const HttpUrl& url)
 
 std::string CookieJar::BuildCookieHeader(const HttpUrl& url) const
 {
+    const std::string requestPath = "/" + url.Path();
+    const std::string_view trimmedPath = Trimmed(requestPath);
     std::string contributions;
     for (const Cookie& cookie : m_cookies) {
-        if (!AppliesTo(cookie, url))
+        if (!AppliesTo(cookie, url, trimmedPath))
             continue;
         if (!contributions.empty())
             contributions += "; ";

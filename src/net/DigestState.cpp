@@ -6,6 +6,21 @@
 
 #include <array>
 
+namespace {
+
+/// `name="text", ` (`name=text, ` unquoted); nothing when the text is empty.
+void AppendParameter(std::string& header, std::string_view name, std::string_view text, bool quoted = true)
+{
+    if (text.empty())
+        return;
+    header += name;
+    header += quoted ? "=\"" : "=";
+    header += text;
+    header += quoted ? "\", " : ", ";
+}
+
+} // namespace
+
 DigestState::DigestState(std::string userName, std::string password, std::string_view method, std::string uri)
     : m_userName(std::move(userName)), m_password(std::move(password)), m_method(AsciiUppered(method)),
       m_uri(std::move(uri))
@@ -17,9 +32,9 @@ void DigestState::ParseChallenge(std::string_view challenge)
     const size_t blank = challenge.find(' ');
     if (blank == std::string_view::npos)
         return;
-    StringTokenizer elements(std::string(challenge.substr(blank + 1)), ",");
+    StringTokenizer elements(challenge.substr(blank + 1), ",");
     while (elements.Position() >= 0) {
-        StringTokenizer element(std::string(Trimmed(elements.NextToken())), "=");
+        StringTokenizer element(Trimmed(elements.NextToken()), "=");
         const std::string name = AsciiLowered(element.NextToken());
         StringTokenizer quoted(element.RestOfText(), "\"");
         quoted.NextToken();
@@ -27,7 +42,7 @@ void DigestState::ParseChallenge(std::string_view challenge)
     }
 }
 
-void DigestState::ApplyParameter(const std::string& name, const std::string& value)
+void DigestState::ApplyParameter(std::string_view name, std::string_view value)
 {
     if (name == "realm") {
         m_realm = value;
@@ -44,7 +59,7 @@ void DigestState::ApplyParameter(const std::string& name, const std::string& val
     }
 }
 
-void DigestState::SetNonce(const std::string& nonce)
+void DigestState::SetNonce(std::string_view nonce)
 {
     if (nonce != m_nonce) {
         m_nonce = nonce;
@@ -61,45 +76,37 @@ bool DigestState::CreateClientNonce(const RandomSource& random)
     m_cnonce.clear();
     if (!random || !random(bytes))
         return false;
-    for (const unsigned char byte : bytes)
-        m_cnonce += StrPrintf("%02x", byte);
+    m_cnonce = HexLower(bytes);
     return true;
 }
 
-std::string DigestState::ComputeResponse()
+std::string DigestState::ComputeResponse() const
 {
     if (m_userName.empty() || m_password.empty() || m_realm.empty() || m_uri.empty() || m_nonce.empty() ||
         m_cnonce.empty() || m_method.empty())
         return {};
-    m_ha1 = Md5Hex(m_userName + ":" + m_realm + ":" + m_password);
+    std::string ha1 = Md5Hex(m_userName + ":" + m_realm + ":" + m_password);
     if (AsciiEqualsNoCase(m_algorithm, "md5-sess"))
-        m_ha1 = Md5Hex(m_ha1 + ":" + m_nonce + ":" + m_cnonce);
-    m_ha2 = Md5Hex(m_method + ":" + m_uri);
+        ha1 = Md5Hex(ha1 + ":" + m_nonce + ":" + m_cnonce);
+    const std::string ha2 = Md5Hex(m_method + ":" + m_uri);
     if (!m_qop.empty())
-        return Md5Hex(m_ha1 + ":" + m_nonce + ":" + m_nc + ":" + m_cnonce + ":" + m_qop + ":" + m_ha2);
-    return Md5Hex(m_ha1 + ":" + m_nonce + ":" + m_ha2);
+        return Md5Hex(ha1 + ":" + m_nonce + ":" + m_nc + ":" + m_cnonce + ":" + m_qop + ":" + ha2);
+    return Md5Hex(ha1 + ":" + m_nonce + ":" + ha2);
 }
 
-std::string DigestState::BuildHeaderValue()
+std::string DigestState::BuildHeaderValue() const
 {
     std::string value = "Digest ";
-    if (!m_userName.empty())
-        value += "username=\"" + m_userName + "\", ";
-    if (!m_realm.empty())
-        value += "realm=\"" + m_realm + "\", ";
-    if (!m_nonce.empty())
-        value += "nonce=\"" + m_nonce + "\", ";
-    if (!m_uri.empty())
-        value += "uri=\"" + m_uri + "\", ";
-    if (!m_qop.empty())
-        value += "qop=\"" + m_qop + "\", ";
-    if (!m_nc.empty())
-        value += "nc=" + m_nc + ", ";
-    value += "algorithm=\"" + (m_algorithm.empty() ? std::string("MD5") : m_algorithm) + "\", ";
-    if (!m_cnonce.empty() && !m_qop.empty())
-        value += "cnonce=\"" + m_cnonce + "\", ";
-    if (!m_opaque.empty())
-        value += "opaque=\"" + m_opaque + "\", ";
+    AppendParameter(value, "username", m_userName);
+    AppendParameter(value, "realm", m_realm);
+    AppendParameter(value, "nonce", m_nonce);
+    AppendParameter(value, "uri", m_uri);
+    AppendParameter(value, "qop", m_qop);
+    AppendParameter(value, "nc", m_nc, false);
+    AppendParameter(value, "algorithm", m_algorithm.empty() ? std::string_view("MD5") : m_algorithm);
+    // The client nonce goes only with a quality of protection.
+    AppendParameter(value, "cnonce", m_qop.empty() ? std::string_view() : m_cnonce);
+    AppendParameter(value, "opaque", m_opaque);
     value += "response=\"" + ComputeResponse() + "\"";
     return value;
 }

@@ -18,7 +18,7 @@ public:
     /// "Digest ..." challenge; parameters without double quotes read as empty.
     void ParseChallenge(std::string_view challenge);
     /// A new server nonce restarts the nonce count at 1; the same one counts up.
-    void SetNonce(const std::string& nonce);
+    void SetNonce(std::string_view nonce);
     /// 16 bytes from `random` as 32 hexadecimal digits; false (and no
     /// client nonce) when the source fails.
     bool CreateClientNonce(const RandomSource& random);
@@ -26,20 +26,17 @@ public:
 
     /// The response digest; empty unless user name, password, realm, uri,
     /// nonce, client nonce and method are all known.
-    std::string ComputeResponse();
+    std::string ComputeResponse() const;
     /// The complete Authorization value, "Digest " and its parameters.
-    std::string BuildHeaderValue();
+    std::string BuildHeaderValue() const;
 
-    const std::string& Realm() const { return m_realm; }
-    const std::string& Nonce() const { return m_nonce; }
     const std::string& ClientNonce() const { return m_cnonce; }
     const std::string& Qop() const { return m_qop; }
     const std::string& NonceCountText() const { return m_nc; }
-    const std::string& Opaque() const { return m_opaque; }
     const std::string& Algorithm() const { return m_algorithm; }
 
 private:
-    void ApplyParameter(const std::string& name, const std::string& value);
+    void ApplyParameter(std::string_view name, std::string_view value);
 
     std::string m_userName;
     std::string m_password;
@@ -52,7 +49,5 @@ private:
     std::string m_nc;
     std::string m_opaque;
     std::string m_algorithm;
-    std::string m_ha1;
-    std::string m_ha2;
     std::uint32_t m_nonceCount = 0;
 };

@@ -149,23 +149,19 @@ int HttpClient::SendLoop(std::string_view body)
 
 bool HttpClient::FollowRedirect()
 {
-    // A proxy would carry the request in clear: never for a TLS URL.
-    if (m_statusCode == 305 && (AsciiEqualsNoCase(m_url.Scheme(), "https") || m_url.Port() == 443))
+    // A 305 on a TLS URL is refused at once, Location or not.
+    if (m_statusCode == 305 && UsesTls(m_url))
         return false;
     const HttpHeader* location = m_responseHeaders.Find("Location");
     if (!location)
         return true;   // the same request once more
-    HttpUrl target;
-    if (target.Parse(location->value) != 0)
+    if (m_statusCode != 305)
+        return FollowRefresh(location->value);
+    HttpUrl proxy;
+    if (proxy.Parse(location->value) != 0)
         return false;
-    if (m_statusCode == 305) {
-        m_proxy = std::move(target);
-        m_useProxy = true;
-        return true;
-    }
-    m_urlText = location->value;
-    m_url = std::move(target);
-    m_requestHeaders.RemoveFirst("Authorization");
+    m_proxy = std::move(proxy);
+    m_useProxy = true;
     return true;
 }
 

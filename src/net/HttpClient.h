@@ -90,8 +90,8 @@ private:
 
     // One request on one connection (HttpClientAttempt.cpp).
     EAttempt SendRequest(std::string_view body);
+    /// The request as the origin server or, once a 305 named one, the proxy reads it.
     std::string BuildRequest(std::string_view body) const;
-    std::string BuildProxyRequest(std::string_view body) const;
     /// False when the method, URL or a header would break the request's
     /// lines; the server's Location or challenge text could otherwise inject headers.
     bool RequestIsSafe() const;
@@ -106,6 +106,7 @@ private:
     // The steps of the Send loop (HttpClient.cpp).
     int SendLoop(std::string_view body);
     bool FollowRedirect();
+    /// Makes `target` (a META refresh's or a Location's URL) the request URL; false when it does not parse.
     bool FollowRefresh(const std::string& target);
 
     HttpHeaderList m_requestHeaders;
@@ -117,7 +118,6 @@ private:
     std::string m_credentialsOrigin;   ///< origin the user name and password belong to
     std::string m_method;
     std::string m_urlText;
-    std::string m_hostName;
     ByteBuffer m_body;
     std::string m_statusLine;
     std::string m_headerText;

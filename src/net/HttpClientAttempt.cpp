@@ -17,11 +17,6 @@ namespace {
 /// Bytes asked of the socket per read.
 constexpr size_t kReadBlock = 64 * 1024;
 
-bool UsesTls(const HttpUrl& url)
-{
-    return AsciiEqualsNoCase(url.Scheme(), "https") || url.Port() == 443;
-}
-
 int PortOr(const HttpUrl& url, int fallback)
 {
     return url.Port() < 0 ? fallback : url.Port();
@@ -62,21 +57,26 @@ void HttpClient::ClearResponse()
 
 HttpClient::EAttempt HttpClient::SendRequest(std::string_view body)
 {
-    ClearResponse();
     const bool tls = UsesTls(m_url);
-    // Through the proxy a TLS URL would travel in clear.
-    if ((m_useProxy && tls) || !RequestIsSafe())
+    // Through the proxy a TLS URL would travel in clear (a proxy named for a
+    // plain URL, then a redirect to https). Refused before the last response
+    // is cleared, so that the reply which led here stays readable.
+    if (m_useProxy && tls)
         return EAttempt::kFailed;
-    const std::string request = m_useProxy ? BuildProxyRequest(body) : BuildRequest(body);
+    ClearResponse();
+    if (!RequestIsSafe())
+        return EAttempt::kFailed;
+    const std::string request = BuildRequest(body);
 
     Trace("\n");
     Trace("getting page");
-    Trace(m_url.EncodedResource());
+    if (m_options.trace)
+        Trace(m_url.EncodedResource());
     Trace("\n");
-    m_hostName = m_useProxy ? m_proxy.Host() : m_url.Host();
+    const std::string& host = m_useProxy ? m_proxy.Host() : m_url.Host();
     const int port = m_useProxy ? PortOr(m_proxy, 80) : PortOr(m_url, tls ? 443 : 80);
     const auto opened = std::chrono::steady_clock::now();
-    const std::unique_ptr<CByteStream> stream = Connect(tls, m_hostName, port);
+    const std::unique_ptr<CByteStream> stream = Connect(tls, host, port);
     if (!stream)
         return EAttempt::kNoAnswer;
 
@@ -88,8 +88,9 @@ HttpClient::EAttempt HttpClient::SendRequest(std::string_view body)
     limits.maxResponseBytes = m_options.maxResponseBytes;
     CHttpResponseParser parser(limits, m_method == "HEAD");
     const bool answered = ReadResponse(*stream, parser);
-    Trace(StrPrintf("about to close socket in httpclient, %llu b in  %lld ms.\n",
-                    static_cast<unsigned long long>(m_bytesReceived), MillisecondsSince(opened)));
+    if (m_options.trace)
+        Trace(StrPrintf("about to close socket in httpclient, %llu b in  %lld ms.\n",
+                        static_cast<unsigned long long>(m_bytesReceived), MillisecondsSince(opened)));
     stream->Close();
     if (!answered)
         return EAttempt::kNoAnswer;
@@ -107,36 +108,25 @@ bool HttpClient::RequestIsSafe() const
                 return true;
         return false;
     };
+    // The host and resource written into the request are pieces of the URL text.
     return !m_method.empty() && m_method.find(' ') == std::string::npos && !HasLineBreak(m_method) &&
-           !HasLineBreak(m_url.Host()) && !HasLineBreak(m_url.Resource()) && !HasLineBreak(m_urlText) &&
-           !unsafeHeader(m_requestHeaders) && !unsafeHeader(m_proxyHeaders);
+           !HasLineBreak(m_urlText) && !unsafeHeader(m_requestHeaders) && !unsafeHeader(m_proxyHeaders);
 }
 
 std::string HttpClient::BuildRequest(std::string_view body) const
 {
-    std::string request = m_method + " /" + m_url.EncodedResource() + " HTTP/1.1\r\n";
+    // A proxy is given the whole URL as it was opened or followed.
+    std::string request = m_method + (m_useProxy ? " " + m_urlText : " /" + m_url.EncodedResource()) + " HTTP/1.1\r\n";
     request += "Host: " + m_url.Host() + "\r\n";
     request += "Connection: Close\r\n";
+    if (m_useProxy)
+        request += "Proxy-Connection: Close\r\n";
     request += "Content-Length: " + std::to_string(body.size()) + "\r\n";
     AppendHeaders(request, m_requestHeaders);
     if (m_sendCookies)
         request += m_cookies.BuildCookieHeader(m_url);
-    request += "\r\n";
-    request += body;
-    return request;
-}
-
-std::string HttpClient::BuildProxyRequest(std::string_view body) const
-{
-    std::string request = m_method + " " + m_urlText + " HTTP/1.1\r\n";
-    request += "Host: " + m_url.Host() + "\r\n";
-    request += "Connection: Close\r\n";
-    request += "Proxy-Connection: Close\r\n";
-    request += "Content-Length: " + std::to_string(body.size()) + "\r\n";
-    AppendHeaders(request, m_requestHeaders);
-    if (m_sendCookies)
-        request += m_cookies.BuildCookieHeader(m_url);
-    AppendHeaders(request, m_proxyHeaders);
+    if (m_useProxy)
+        AppendHeaders(request, m_proxyHeaders);
     request += "\r\n";
     request += body;
     return request;
@@ -168,8 +158,9 @@ bool HttpClient::ReadResponse(CByteStream& stream, CHttpResponseParser& parser)
     for (;;) {
         const SIoResult read = stream.Receive(block, deadline);
         if (read.status == EIoStatus::kTimedOut) {
-            Trace(StrPrintf("timed out in httpclient after %lld ms, received %llu b so far\n",
-                            MillisecondsSince(lastData), static_cast<unsigned long long>(m_bytesReceived)));
+            if (m_options.trace)
+                Trace(StrPrintf("timed out in httpclient after %lld ms, received %llu b so far\n",
+                                MillisecondsSince(lastData), static_cast<unsigned long long>(m_bytesReceived)));
             return false;
         }
         if (read.status != EIoStatus::kOk) {
@@ -179,7 +170,8 @@ bool HttpClient::ReadResponse(CByteStream& stream, CHttpResponseParser& parser)
         const std::string_view bytes(block.data(), read.bytes);
         dump.Write(bytes);
         m_bytesReceived += read.bytes;
-        Trace(StrPrintf("received %llu b so far\n", static_cast<unsigned long long>(m_bytesReceived)));
+        if (m_options.trace)   // this runs for every block: no formatting without a hook
+            Trace(StrPrintf("received %llu b so far\n", static_cast<unsigned long long>(m_bytesReceived)));
         if (parser.Feed(bytes) != EParseState::kNeedMore)
             return true;
         lastData = std::chrono::steady_clock::now();
@@ -209,7 +201,8 @@ void HttpClient::StoreCookies()
     for (const HttpHeader& header : m_responseHeaders) {
         if (!AsciiEqualsNoCase(header.name, "Set-Cookie"))
             continue;
-        Trace("got cookie" + header.value + "\n");
+        if (m_options.trace)
+            Trace("got cookie" + header.value + "\n");
         // The parser takes a whole line; rebuilt with ": " so that a line
         // written without the blank ("Set-Cookie:a=b") is read the same.
         m_cookies.AddFromHeader(header.name + ": " + header.value, m_url);

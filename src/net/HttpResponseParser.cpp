@@ -108,25 +108,20 @@ void CHttpResponseParser::FeedHead(std::string_view& bytes)
     const size_t take = std::min(bytes.size(), capLeft - std::min(capLeft, oldSize));
     m_head.append(bytes.substr(0, take));
     const size_t end = m_head.find(kHeaderEnd, oldSize >= 3 ? oldSize - 3 : 0);
-    if (end == std::string::npos) {
-        if (m_head.size() >= capLeft)
-            return Fail(EResponseError::kHeaderTooLarge);
-        bytes.remove_prefix(take);
-        m_consumed += take;
-        if (m_consumed > m_limits.maxResponseBytes)
-            Fail(EResponseError::kTooLarge);
-        return;
-    }
-    const size_t blockSize = end + kHeaderEnd.size();
-    const size_t used = blockSize - oldSize;
+    const bool complete = end != std::string::npos;
+    if (!complete && m_head.size() >= capLeft)
+        return Fail(EResponseError::kHeaderTooLarge);
+    const size_t used = complete ? end + kHeaderEnd.size() - oldSize : take;
     bytes.remove_prefix(used);
     m_consumed += used;
     if (m_consumed > m_limits.maxResponseBytes)
         return Fail(EResponseError::kTooLarge);
+    if (!complete)
+        return;
 
-    m_head.resize(blockSize);
+    m_head.resize(oldSize + used);   // bytes after the blank line belong to the body
     ReadHeaderBlock(m_head);
-    m_headBytesBefore += blockSize;
+    m_headBytesBefore += m_head.size();
     m_head.clear();
     if (m_statusCode != 100)
         return StartBody();

@@ -13,11 +13,11 @@ int HttpUrl::Parse(const std::string& text)
     if (separator.CountTokens() != 2)
         return -1;
     m_scheme = separator.NextToken();
-    const std::string rest = separator.RestOfText();
+    const std::string_view rest = separator.RestOfText();
 
     const size_t slash = std::min(rest.find('/'), rest.size());
     const size_t colon = rest.find(':');
-    const bool explicitPort = colon != std::string::npos && colon < slash;
+    const bool explicitPort = colon != std::string_view::npos && colon < slash;
 
     StringTokenizer hostPart(rest, explicitPort ? ":" : "/");
     m_host = hostPart.NextToken();
@@ -55,4 +55,9 @@ int HttpUrl::DefaultPort(const std::string& scheme)
     if (AsciiEqualsNoCase(scheme, "ftp"))
         return 21;
     return -1;
+}
+
+bool UsesTls(const HttpUrl& url)
+{
+    return AsciiEqualsNoCase(url.Scheme(), "https") || url.Port() == 443;
 }

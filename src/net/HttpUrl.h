@@ -39,3 +39,7 @@ private:
     std::string m_resource;
     std::string m_fullText;
 };
+
+/// The exchange runs over TLS: the scheme is "https" (any port) or the port is 443.
+bool UsesTls(const HttpUrl& url);
+

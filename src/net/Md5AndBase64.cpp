@@ -5,20 +5,25 @@
 
 #include <limits>
 
+std::string HexLower(std::span<const unsigned char> bytes)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string hex;
+    hex.reserve(bytes.size() * 2);
+    for (const unsigned char byte : bytes) {
+        hex += kHex[byte >> 4];
+        hex += kHex[byte & 0x0f];
+    }
+    return hex;
+}
+
 std::string Md5Hex(std::string_view bytes)
 {
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int length = 0;
     if (EVP_Digest(bytes.data(), bytes.size(), digest, &length, EVP_md5(), nullptr) != 1)
         return {};
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string hex;
-    hex.reserve(length * 2);
-    for (unsigned int i = 0; i < length; ++i) {
-        hex += kHex[digest[i] >> 4];
-        hex += kHex[digest[i] & 0x0f];
-    }
-    return hex;
+    return HexLower({digest, length});
 }
 
 std::string Base64Encode(std::string_view bytes)

@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+/// Two lower-case hexadecimal digits per byte ("%02x" each).
+std::string HexLower(std::span<const unsigned char> bytes);
+
 /// MD5 digest of `bytes` as 32 lower-case hexadecimal digits.
 std::string Md5Hex(std::string_view bytes);
 

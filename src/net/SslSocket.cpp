@@ -1,13 +1,13 @@
 #include "net/SslSocket.h"
 
-#include <arpa/inet.h>
+#include "net/IpAddress.h"
+#include "net/OpenSslPtr.h"
+
 #include <poll.h>
 #include <sys/socket.h>
 
 #include <openssl/bio.h>
 #include <openssl/err.h>
-#include <openssl/ocsp.h>
-#include <openssl/ssl.h>
 #include <openssl/x509v3.h>
 
 #include <algorithm>
@@ -63,37 +63,6 @@ int BioCreate(BIO* bio)
     return 1;
 }
 
-struct SBioMethodFree
-{
-    void operator()(BIO_METHOD* method) const { BIO_meth_free(method); }
-};
-struct SSslCtxFree
-{
-    void operator()(SSL_CTX* context) const { SSL_CTX_free(context); }
-};
-struct SSslFree
-{
-    void operator()(SSL* ssl) const { SSL_free(ssl); }
-};
-struct SOcspResponseFree
-{
-    void operator()(OCSP_RESPONSE* response) const { OCSP_RESPONSE_free(response); }
-};
-struct SOcspBasicFree
-{
-    void operator()(OCSP_BASICRESP* response) const { OCSP_BASICRESP_free(response); }
-};
-struct SOcspCertIdFree
-{
-    void operator()(OCSP_CERTID* id) const { OCSP_CERTID_free(id); }
-};
-
-bool IsIpAddress(const std::string& host)
-{
-    unsigned char address[16];
-    return inet_pton(AF_INET, host.c_str(), address) == 1 || inet_pton(AF_INET6, host.c_str(), address) == 1;
-}
-
 /// kNone when there is no staple or it says good (or unknown); otherwise why it fails.
 ESslError CheckStaple(SSL* ssl, SSL_CTX* context, X509* leaf)
 {
@@ -101,16 +70,16 @@ ESslError CheckStaple(SSL* ssl, SSL_CTX* context, X509* leaf)
     const long length = SSL_get_tlsext_status_ocsp_resp(ssl, &bytes);
     if (length <= 0 || !bytes)
         return ESslError::kNone;
-    const std::unique_ptr<OCSP_RESPONSE, SOcspResponseFree> response(d2i_OCSP_RESPONSE(nullptr, &bytes, length));
+    const OcspResponsePtr response(d2i_OCSP_RESPONSE(nullptr, &bytes, length));
     if (!response || OCSP_response_status(response.get()) != OCSP_RESPONSE_STATUS_SUCCESSFUL)
         return ESslError::kBadStaple;
-    const std::unique_ptr<OCSP_BASICRESP, SOcspBasicFree> basic(OCSP_response_get1_basic(response.get()));
+    const OcspBasicPtr basic(OCSP_response_get1_basic(response.get()));
     STACK_OF(X509)* verified = SSL_get0_verified_chain(ssl);
     if (!basic || !verified || sk_X509_num(verified) < 2)
         return ESslError::kBadStaple;
     if (OCSP_basic_verify(basic.get(), SSL_get_peer_cert_chain(ssl), SSL_CTX_get_cert_store(context), 0) <= 0)
         return ESslError::kBadStaple;
-    const std::unique_ptr<OCSP_CERTID, SOcspCertIdFree> id(OCSP_cert_to_id(nullptr, leaf, sk_X509_value(verified, 1)));
+    const OcspCertIdPtr id(OCSP_cert_to_id(nullptr, leaf, sk_X509_value(verified, 1)));
     int status = V_OCSP_CERTSTATUS_UNKNOWN;
     int reason = 0;
     ASN1_GENERALIZEDTIME* revokedAt = nullptr;
@@ -128,9 +97,9 @@ ESslError CheckStaple(SSL* ssl, SSL_CTX* context, X509* leaf)
 
 struct CSslSocket::SOpenSsl
 {
-    std::unique_ptr<BIO_METHOD, SBioMethodFree> method;
-    std::unique_ptr<SSL_CTX, SSslCtxFree> context;
-    std::unique_ptr<SSL, SSslFree> ssl;   // declared last: freed first, with its BIO
+    BioMethodPtr method;
+    SslCtxPtr context;
+    SslPtr ssl;   // declared last: freed first, with its BIO
 };
 
 CSslSocket::CSslSocket() = default;

@@ -1,3 +1,4 @@
+#include "net/support/ClientHelpers.h"
 #include "net/support/ScriptedServer.h"
 #include "support/RunProcess.h"
 #include "support/TempDataDir.h"
@@ -43,9 +44,7 @@ TEST(FetchCommand, ExitStatusFollowsTheClientsResult)
         EXPECT_TRUE(result.out == c.out) << result.out;
         EXPECT_EQ(result.err, "");
     }
-    EXPECT_EQ(ok.Requests().at(0), "GET /f HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: Close\r\nContent-Length: 0\r\n"
-                                   "User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows 98) Postwatch/0.3)\r\n"
-                                   "Accept: */*\r\n\r\n");
+    EXPECT_EQ(ok.Requests().at(0), FetchRequest("f"));
 }
 
 TEST(FetchCommand, HeadPrintsStatusLineAndHeaders)

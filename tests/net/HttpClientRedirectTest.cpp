@@ -8,19 +8,6 @@ namespace {
 
 const std::string kSelf = "http://127.0.0.1:{port}/";
 
-std::string Redirect(int status, const std::string& location, const std::string& extra = "")
-{
-    std::string reply = "HTTP/1.1 " + std::to_string(status) + " Moved\r\n";
-    if (!location.empty())
-        reply += "Location: " + location + "\r\n";
-    return reply + extra + "Content-Length: 0\r\n\r\n";
-}
-
-std::string Page(const std::string& html)
-{
-    return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(html.size()) + "\r\n\r\n" + html;
-}
-
 std::string RefreshPage(const std::string& target, const std::string& before = "")
 {
     return Page("<html>" + before + "<META HTTP-EQUIV=\"REFRESH\" CONTENT=\"0; URL=" + target + "\"></html>");
@@ -112,6 +99,23 @@ TEST(HttpClientRedirect, UseProxyThenTheProxy)
                   " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: Close\r\nProxy-Connection: Close\r\n"
                   "Content-Length: 0\r\nUser-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows 98) Postwatch/0.3)\r\n"
                   "Accept: */*\r\n\r\n");
+}
+
+TEST(HttpClientRedirect, TheProxyNeverCarriesATlsUrl)
+{
+    // Sent on to an https URL while a proxy is in use: refused before any
+    // connection, with the reply that pointed there still readable.
+    CScriptedServer secure({OkReply("never")});
+    const std::string target = "https://127.0.0.1:" + std::to_string(secure.Port()) + "/";
+    CScriptedServer proxy({Reply(Redirect(302, target))});
+    CScriptedServer origin({Reply(Redirect(305, proxy.Url()))});
+    HttpClient client(TestOptions());
+    EXPECT_EQ(Fetch(client, origin.Url()), kHttpFailed);
+    EXPECT_EQ(client.GetStatusCode(), 302);
+    ASSERT_NE(client.GetResponseHeader("Location"), nullptr);
+    EXPECT_EQ(std::string(client.GetResponseHeader("Location")), target);
+    EXPECT_EQ(proxy.Connections(), 1u);
+    EXPECT_EQ(secure.Connections(), 0u);
 }
 
 TEST(HttpClientRedirect, ChallengeAndRedirectLoopIsBounded)

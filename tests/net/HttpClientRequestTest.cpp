@@ -62,7 +62,7 @@ TEST(HttpClientRequest, FailedOpenKeepsTheEarlierUrl)
 TEST(HttpClientRequest, UnsafeUrlsAreNotSent)
 {
     // A redirect target with a line break would split the request line.
-    CScriptedServer server({Reply("HTTP/1.1 302 Found\r\nLocation: http://127.0.0.1/x\rInjected: 1\r\n\r\n")});
+    CScriptedServer server({Reply(Redirect(302, "http://127.0.0.1/x\rInjected: 1"))});
     HttpClient client(TestOptions());
     EXPECT_EQ(Fetch(client, server.Url()), kHttpFailed);
     EXPECT_EQ(server.Connections(), 1u);

@@ -59,10 +59,15 @@ TEST_F(SslSocketTest, ChecksTheServerCertificateInOrder)
         {"expired, unknown authority", stranger.Issue("IP:127.0.0.1", -2 * kDay, -kDay), "127.0.0.1",
          ESslError::kCertificateExpired},
     };
+    // After its length-framed reply the server holds the connection open a
+    // while before it closes with a notification.
+    const std::string reply = Page("over tls");
+    SScriptedReply held = Reply(reply);
+    held.pause = 1000ms;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const STestServerContext context = ServerContext(c.leaf);
-        CScriptedServer server({OkReply("over tls")}, context.context.get());
+        CScriptedServer server({held}, context.context.get());
         CSslSocket socket;
         ASSERT_TRUE(socket.Create());
         const bool connected = socket.Connect(c.host, server.Port(), CDeadline(3000ms));
@@ -71,16 +76,23 @@ TEST_F(SslSocketTest, ChecksTheServerCertificateInOrder)
         EXPECT_EQ(socket.LastError(), c.error);
         if (connected) {
             ASSERT_EQ(socket.Send("GET / HTTP/1.1\r\n\r\n", CDeadline(3000ms)).status, EIoStatus::kOk);
-            std::string reply;
-            char buffer[7];   // small reads: the rest waits decrypted inside OpenSSL
-            for (SIoResult read{EIoStatus::kOk, 0}; read.status == EIoStatus::kOk;) {
-                read = socket.Receive(buffer, CDeadline(3000ms));
-                reply.append(buffer, read.bytes);
+            // Small reads: after the first, the rest of the reply waits
+            // decrypted inside OpenSSL while the socket stays quiet, so a
+            // read that polled the socket first would run out of time.
+            std::string received;
+            char buffer[7];
+            const CDeadline shortly(300ms);
+            while (received.size() < reply.size()) {
+                const SIoResult read = socket.Receive(buffer, shortly);
+                received.append(buffer, read.bytes);
                 if (read.status != EIoStatus::kOk) {
-                    EXPECT_EQ(read.status, EIoStatus::kClosed);
+                    ADD_FAILURE() << "status " << static_cast<int>(read.status) << " after " << received.size()
+                                  << " bytes";
+                    break;
                 }
             }
-            EXPECT_EQ(reply, "HTTP/1.1 200 OK\r\nContent-Length: 8\r\n\r\nover tls");
+            EXPECT_EQ(received, reply);
+            EXPECT_EQ(socket.Receive(buffer, CDeadline(3000ms)).status, EIoStatus::kClosed);
         } else {
             EXPECT_EQ(socket.Send("GET / HTTP/1.1\r\n\r\n", CDeadline(3000ms)).bytes, 0u);
         }
@@ -138,21 +150,28 @@ TEST_F(SslSocketTest, TlsEndsAreJudgedByTheBody)
         const char* name;
         SScriptedReply reply;
         int result;
+        int status;
+        std::string body;
     } cases[] = {
-        {"to the end, close notified", reply("HTTP/1.0 200 OK\r\n\r\nall", true), kHttpOk},
-        {"to the end, no close notification", reply("HTTP/1.0 200 OK\r\n\r\nall", false), kHttpFailed},
-        {"complete by length, no close notification", reply("HTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\nall", false),
-         kHttpOk},
-        {"short of its length", reply("HTTP/1.1 200 OK\r\nContent-Length: 9\r\n\r\nall", false), kHttpFailed},
-        {"305 on https is not followed", reply("HTTP/1.1 305 Use Proxy\r\nLocation: http://127.0.0.1:1/\r\n"
-                                                "Content-Length: 0\r\n\r\n", true),
-         kHttpFailed},
+        {"to the end, close notified", reply("HTTP/1.0 200 OK\r\n\r\nall", true), kHttpOk, 200, "all"},
+        {"to the end, no close notification", reply("HTTP/1.0 200 OK\r\n\r\nall", false), kHttpFailed, 200, ""},
+        {"complete by length, no close notification", reply(Page("all"), false), kHttpOk, 200, "all"},
+        {"short of its length", reply("HTTP/1.1 200 OK\r\nContent-Length: 9\r\n\r\nall", false), kHttpFailed, 200,
+         ""},
+        // Refused, and the refused reply stays readable. The body shows that it is the 305's own.
+        {"305 on https is not followed",
+         reply("HTTP/1.1 305 Use Proxy\r\nLocation: http://127.0.0.1:1/\r\nContent-Length: 5\r\n\r\nproxy", true),
+         kHttpFailed, 305, "proxy"},
+        {"305 without a Location on https ends at once",
+         reply("HTTP/1.1 305 Use Proxy\r\nContent-Length: 5\r\n\r\nproxy", true), kHttpFailed, 305, "proxy"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         CScriptedServer server({c.reply}, context.context.get());
         HttpClient client(TestOptions());
         EXPECT_EQ(Fetch(client, server.Url()), c.result);
+        EXPECT_EQ(client.GetStatusCode(), c.status);
+        EXPECT_EQ(Body(client), c.body);
         EXPECT_EQ(server.Connections(), 1u);
     }
 }
@@ -176,13 +195,17 @@ TEST_F(SslSocketTest, HandshakeHasTheFirstByteTimeout)
 
 TEST_F(SslSocketTest, PeerThatStopsReadingRaisesNoSigpipe)
 {
+    // Default disposition: a SIGPIPE would end the test program.
     std::signal(SIGPIPE, SIG_DFL);
     const STestServerContext context = ServerContext(m_authority.Issue("IP:127.0.0.1"));
     SScriptedReply slam = Reply("");
     slam.readRequest = false;
-    CScriptedServer server({slam}, context.context.get());
-    HttpClient client(TestOptions());
-    ASSERT_EQ(client.Open("POST", server.Url()), 0);
-    const std::string body(32 * 1024 * 1024, 'p');
-    EXPECT_EQ(client.Send(body.c_str()), kHttpNoAnswer);
+    const std::string body(32 * 1024 * 1024, 'p');   // more than the socket buffers hold
+    for (SSL_CTX* tls : {static_cast<SSL_CTX*>(nullptr), context.context.get()}) {
+        SCOPED_TRACE(tls ? "TLS" : "plain");
+        CScriptedServer server({slam}, tls);
+        HttpClient client(TestOptions());
+        ASSERT_EQ(client.Open("POST", server.Url()), 0);
+        EXPECT_EQ(client.Send(body.c_str()), kHttpNoAnswer);
+    }
 }

@@ -1,6 +1,7 @@
 #include "net/support/ScriptedServer.h"
 
 #include "net/AsciiText.h"
+#include "net/LineTokenizer.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -82,17 +83,13 @@ std::string WithPort(std::string text, int port)
     return text;
 }
 
-size_t ContentLengthOf(const std::string& head)
+size_t ContentLengthOf(std::string_view head)
 {
-    size_t start = 0;
-    while (start < head.size()) {
-        const size_t end = head.find("\r\n", start);
-        const std::string_view line(head.data() + start, (end == std::string::npos ? head.size() : end) - start);
+    LineTokenizer lines(head);
+    while (lines.Position() >= 0) {
+        const std::string_view line = lines.NextToken();
         if (AsciiStartsWithNoCase(line, "Content-Length:"))
             return static_cast<size_t>(LenientInt(line.substr(15)));
-        if (end == std::string::npos)
-            break;
-        start = end + 2;
     }
     return 0;
 }
@@ -109,7 +106,7 @@ std::string ReadRequest(CServerConnection& connection)
             break;
         request.append(buffer, static_cast<size_t>(n));
         if (headEnd == std::string::npos && (headEnd = request.find("\r\n\r\n")) != std::string::npos)
-            wanted = headEnd + 4 + ContentLengthOf(request.substr(0, headEnd + 2));
+            wanted = headEnd + 4 + ContentLengthOf(std::string_view(request).substr(0, headEnd + 2));
     }
     return request;
 }
@@ -123,10 +120,22 @@ SScriptedReply Reply(std::string bytes)
     return reply;
 }
 
+std::string Page(const std::string& body, const std::string& headers)
+{
+    return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n" + headers + "\r\n" + body;
+}
+
 SScriptedReply OkReply(const std::string& body, const std::string& headers)
 {
-    return Reply("HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n" + headers + "\r\n" +
-                 body);
+    return Reply(Page(body, headers));
+}
+
+std::string Redirect(int status, const std::string& location, const std::string& extra)
+{
+    std::string reply = "HTTP/1.1 " + std::to_string(status) + " Moved\r\n";
+    if (!location.empty())
+        reply += "Location: " + location + "\r\n";
+    return reply + extra + "Content-Length: 0\r\n\r\n";
 }
 
 int UnusedPort()

@@ -60,7 +60,12 @@ private:
 
 /// A plain reply: the bytes, then the server closes.
 SScriptedReply Reply(std::string bytes);
-/// "HTTP/1.1 200 OK" with a Content-Length header and `body`.
+/// "HTTP/1.1 200 OK", a Content-Length header, `headers` (whole lines) and `body`.
+std::string Page(const std::string& body, const std::string& headers = "");
+/// Page's bytes as a plain reply.
 SScriptedReply OkReply(const std::string& body, const std::string& headers = "");
+/// "HTTP/1.1 <status> Moved", a Location header unless `location` is empty,
+/// `extra` header lines, and no body.
+std::string Redirect(int status, const std::string& location, const std::string& extra = "");
 /// A port on 127.0.0.1 where nothing listens (bound, then released).
 int UnusedPort();

@@ -12,6 +12,9 @@
 
 namespace {
 
+using Asn1TimePtr = OpenSslPtr<ASN1_TIME, ASN1_TIME_free>;
+using ExtensionPtr = OpenSslPtr<X509_EXTENSION, X509_EXTENSION_free>;
+
 void Require(bool ok, const char* what)
 {
     if (!ok)
@@ -30,10 +33,9 @@ void AddExtension(X509* certificate, X509* issuer, int nid, const char* value)
     X509V3_CTX context;
     X509V3_set_ctx_nodb(&context);
     X509V3_set_ctx(&context, issuer, certificate, nullptr, nullptr, 0);
-    X509_EXTENSION* extension = X509V3_EXT_conf_nid(nullptr, &context, nid, value);
+    const ExtensionPtr extension(X509V3_EXT_conf_nid(nullptr, &context, nid, value));
     Require(extension != nullptr, "extension");
-    X509_add_ext(certificate, extension, -1);
-    X509_EXTENSION_free(extension);
+    X509_add_ext(certificate, extension.get(), -1);
 }
 
 X509Ptr NewCertificate(const std::string& commonName, EVP_PKEY* key, long fromSeconds, long toSeconds)
@@ -90,29 +92,26 @@ STestCertificate CTestAuthority::Issue(const std::string& altNames, long fromSec
 
 std::string CTestAuthority::OcspResponse(const STestCertificate& leaf, bool revoked) const
 {
-    OCSP_BASICRESP* basic = OCSP_BASICRESP_new();
-    OCSP_CERTID* id = OCSP_cert_to_id(nullptr, leaf.certificate.get(), m_self.certificate.get());
-    ASN1_TIME* thisUpdate = X509_gmtime_adj(nullptr, -60);
-    ASN1_TIME* nextUpdate = X509_gmtime_adj(nullptr, 3600);
-    ASN1_TIME* revokedAt = X509_gmtime_adj(nullptr, -120);
-    Require(OCSP_basic_add1_status(basic, id, revoked ? V_OCSP_CERTSTATUS_REVOKED : V_OCSP_CERTSTATUS_GOOD,
-                                   revoked ? OCSP_REVOKED_STATUS_KEYCOMPROMISE : 0, revoked ? revokedAt : nullptr,
-                                   thisUpdate, nextUpdate) != nullptr,
+    const OcspBasicPtr basic(OCSP_BASICRESP_new());
+    const OcspCertIdPtr id(OCSP_cert_to_id(nullptr, leaf.certificate.get(), m_self.certificate.get()));
+    const Asn1TimePtr thisUpdate(X509_gmtime_adj(nullptr, -60));
+    const Asn1TimePtr nextUpdate(X509_gmtime_adj(nullptr, 3600));
+    const Asn1TimePtr revokedAt(X509_gmtime_adj(nullptr, -120));
+    Require(basic && id && thisUpdate && nextUpdate && revokedAt, "ocsp parts");
+    Require(OCSP_basic_add1_status(basic.get(), id.get(),
+                                   revoked ? V_OCSP_CERTSTATUS_REVOKED : V_OCSP_CERTSTATUS_GOOD,
+                                   revoked ? OCSP_REVOKED_STATUS_KEYCOMPROMISE : 0,
+                                   revoked ? revokedAt.get() : nullptr, thisUpdate.get(), nextUpdate.get()) != nullptr,
             "ocsp status");
-    Require(OCSP_basic_sign(basic, m_self.certificate.get(), m_self.key.get(), EVP_sha256(), nullptr, 0) == 1,
+    Require(OCSP_basic_sign(basic.get(), m_self.certificate.get(), m_self.key.get(), EVP_sha256(), nullptr, 0) == 1,
             "ocsp sign");
-    OCSP_RESPONSE* response = OCSP_response_create(OCSP_RESPONSE_STATUS_SUCCESSFUL, basic);
-    unsigned char* der = nullptr;
-    const int length = i2d_OCSP_RESPONSE(response, &der);
+    const OcspResponsePtr response(OCSP_response_create(OCSP_RESPONSE_STATUS_SUCCESSFUL, basic.get()));
+    const int length = response ? i2d_OCSP_RESPONSE(response.get(), nullptr) : 0;
     Require(length > 0, "ocsp encode");
-    std::string bytes(reinterpret_cast<char*>(der), static_cast<size_t>(length));
-    OPENSSL_free(der);
-    OCSP_RESPONSE_free(response);
-    ASN1_TIME_free(revokedAt);
-    ASN1_TIME_free(nextUpdate);
-    ASN1_TIME_free(thisUpdate);
-    OCSP_CERTID_free(id);
-    OCSP_BASICRESP_free(basic);
+    // The second call writes the DER form straight into the string.
+    std::string bytes(static_cast<size_t>(length), '\0');
+    auto* out = reinterpret_cast<unsigned char*>(bytes.data());
+    Require(i2d_OCSP_RESPONSE(response.get(), &out) == length, "ocsp encode");
     return bytes;
 }
 
@@ -149,11 +148,11 @@ STestServerContext ServerContext(const STestCertificate& leaf, std::string stapl
 }
 
 CScopedTrustStore::CScopedTrustStore(const CTestAuthority& authority, const std::string& folder)
-    : m_file(folder + "/trusted-ca.pem")
 {
-    authority.WritePem(m_file);
+    const std::string file = folder + "/trusted-ca.pem";
+    authority.WritePem(file);
     std::filesystem::create_directories(folder + "/no-certs");
-    setenv("SSL_CERT_FILE", m_file.c_str(), 1);
+    setenv("SSL_CERT_FILE", file.c_str(), 1);
     setenv("SSL_CERT_DIR", (folder + "/no-certs").c_str(), 1);
 }
 

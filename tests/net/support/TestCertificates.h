@@ -1,26 +1,14 @@
 #pragma once
 
-#include <openssl/ssl.h>
+#include "net/OpenSslPtr.h"
+
 #include <openssl/x509.h>
 
 #include <memory>
 #include <string>
 
-struct SX509Free
-{
-    void operator()(X509* certificate) const { X509_free(certificate); }
-};
-struct SKeyFree
-{
-    void operator()(EVP_PKEY* key) const { EVP_PKEY_free(key); }
-};
-struct SSslCtxRelease
-{
-    void operator()(SSL_CTX* context) const { SSL_CTX_free(context); }
-};
-using X509Ptr = std::unique_ptr<X509, SX509Free>;
-using KeyPtr = std::unique_ptr<EVP_PKEY, SKeyFree>;
-using SslCtxPtr = std::unique_ptr<SSL_CTX, SSslCtxRelease>;
+using X509Ptr = OpenSslPtr<X509, X509_free>;
+using KeyPtr = OpenSslPtr<EVP_PKEY, EVP_PKEY_free>;
 
 struct STestCertificate
 {
@@ -35,7 +23,6 @@ class CTestAuthority
 public:
     explicit CTestAuthority(const std::string& name);
 
-    X509* Certificate() const { return m_self.certificate.get(); }
     /// Writes the authority's certificate as PEM to `path`.
     void WritePem(const std::string& path) const;
 
@@ -69,9 +56,4 @@ public:
     ~CScopedTrustStore();
     CScopedTrustStore(const CScopedTrustStore&) = delete;
     CScopedTrustStore& operator=(const CScopedTrustStore&) = delete;
-
-    const std::string& File() const { return m_file; }
-
-private:
-    std::string m_file;
 };
