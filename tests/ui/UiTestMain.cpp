@@ -1,7 +1,7 @@
 // The window tests run inside the real application object, on its main
 // loop: each test is started from the loop, drives windows with simulated
 // input and lets the loop run while it waits.
-#include "app/DesktopApp.h"
+#include "ui/app/DesktopApp.h"
 #include "harness/WindowTest.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // shows the frame, then leaves through File > Exit.
 #include "harness/WindowTest.h"
 
-#include "app/DesktopApp.h"
+#include "ui/app/DesktopApp.h"
 #include "support/RunProcess.h"
 
 #include <dirent.h>

@@ -1,17 +1,17 @@
 #include "harness/WindowTest.h"
 
 #include "app/AboutText.h"
-#include "app/ChildView.h"
-#include "app/DesktopApp.h"
-#include "app/HtmlDialog.h"
+#include "ui/frame/ChildView.h"
+#include "ui/app/DesktopApp.h"
+#include "ui/dialogs/HtmlDialog.h"
 #include "app/LeanlogApp.h"
-#include "app/MainFrame.h"
-#include "app/MainPage.h"
-#include "controls/ColorTabCtrl.h"
-#include "controls/WxDate.h"
-#include "controls/WxText.h"
+#include "ui/frame/MainFrame.h"
+#include "ui/pages/MainPage.h"
+#include "ui/controls/ColorTabCtrl.h"
+#include "ui/controls/WxDate.h"
+#include "ui/controls/WxText.h"
 #include "diet/NextDay.h"
-#include "entry/NewDietDlg.h"
+#include "ui/dialogs/NewDietDlg.h"
 
 #include <wx/button.h>
 #include <wx/datectrl.h>

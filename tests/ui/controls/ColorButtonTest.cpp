@@ -1,6 +1,6 @@
 #include "harness/WindowTest.h"
 
-#include "controls/ColorButton.h"
+#include "ui/controls/ColorButton.h"
 
 #include <wx/frame.h>
 #include <wx/panel.h>

@@ -1,7 +1,7 @@
 #include "harness/WindowTest.h"
 
-#include "controls/ColorTabCtrl.h"
-#include "controls/WxText.h"
+#include "ui/controls/ColorTabCtrl.h"
+#include "ui/controls/WxText.h"
 
 #include <wx/frame.h>
 #include <wx/settings.h>

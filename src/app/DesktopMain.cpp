@@ -1,3 +1,0 @@
-#include "app/DesktopApp.h"
-
-wxIMPLEMENT_APP(CDesktopApp);

@@ -1,0 +1,3 @@
+#include "ui/app/DesktopApp.h"
+
+wxIMPLEMENT_APP(CDesktopApp);
