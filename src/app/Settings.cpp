@@ -3,6 +3,8 @@
 #include <wx/fileconf.h>
 #include <wx/log.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 namespace {
@@ -14,13 +16,55 @@ wxString Key(std::string_view name)
 
 } // namespace
 
-CSettings::CSettings(const std::string& file)
+CSettings::CSettings(const std::string& file) : m_file(file)
 {
-    std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ec);
+    RemoveStaleTemporaries(file);
     wxLogNull quiet;
+    // A group written twice (a hand-edited file) trips a wx assertion while
+    // parsing; the file is still read, the later value winning.
+    const wxAssertHandler_t previous = wxSetAssertHandler(nullptr);
     m_config = std::make_unique<wxFileConfig>("Leanlog", "Norvik", wxString::FromUTF8(file), wxString(),
                                               wxCONFIG_USE_LOCAL_FILE);
+    wxSetAssertHandler(previous);
+}
+
+void CSettings::RemoveStaleTemporaries(const std::string& file)
+{
+    // A write goes to "<name>XXXXXX" beside the file and is renamed over it;
+    // a process killed in between leaves that temporary behind.
+    namespace fs = std::filesystem;
+    const fs::path settings(file);
+    const std::string stem = settings.stem().string();
+    std::error_code ec;
+    const auto now = fs::file_time_type::clock::now();
+    for (const auto& entry : fs::directory_iterator(settings.parent_path(), ec)) {
+        const std::string name = entry.path().filename().string();
+        if (!IsTemporaryName(name, stem) || !entry.is_regular_file(ec))
+            continue;
+        // Younger ones may belong to another Leanlog writing right now.
+        const auto written = entry.last_write_time(ec);
+        if (!ec && now - written > kStaleTemporaryAge)
+            fs::remove(entry.path(), ec);
+    }
+}
+
+bool CSettings::IsTemporaryName(std::string_view name, std::string_view stem)
+{
+    if (name.size() != stem.size() + 6 || name.substr(0, stem.size()) != stem)
+        return false;
+    return std::all_of(name.begin() + static_cast<long>(stem.size()), name.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+void CSettings::Write(const wxString& key, const auto& value)
+{
+    // Unchanged values are not written: every write rewrites the whole file.
+    if (m_config->HasEntry(key) && m_config->Read(key, wxString()) == wxString() << value)
+        return;
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(m_file).parent_path(), ec);
+    m_config->Write(key, value);
+    m_config->Flush();
 }
 
 CSettings::~CSettings() = default;
@@ -68,14 +112,12 @@ void CSettings::SetInt(std::string_view name, long value)
 {
     std::lock_guard lock(m_mutex);
     wxLogNull quiet;
-    m_config->Write(Key(name), value);
-    m_config->Flush();
+    Write(Key(name), value);
 }
 
 void CSettings::SetText(std::string_view name, std::string_view value)
 {
     std::lock_guard lock(m_mutex);
     wxLogNull quiet;
-    m_config->Write(Key(name), wxString::FromUTF8(value.data(), value.size()));
-    m_config->Flush();
+    Write(Key(name), wxString::FromUTF8(value.data(), value.size()));
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
 
 class wxFileConfig;
+class wxString;
 
 struct SIntSetting
 {
@@ -54,7 +56,18 @@ public:
     void SetInt(std::string_view name, long value);
     void SetText(std::string_view name, std::string_view value);
 
+    /// Temporaries of the settings file older than this are removed at start.
+    static constexpr std::chrono::seconds kStaleTemporaryAge{10};
+    /// True for "<stem>" followed by six letters or digits, the name a
+    /// settings write gives its temporary file.
+    static bool IsTemporaryName(std::string_view name, std::string_view stem);
+
 private:
+    static void RemoveStaleTemporaries(const std::string& file);
+    /// Writes and flushes when the value differs; m_mutex held.
+    void Write(const wxString& key, const auto& value);
+
+    std::string m_file;
     mutable std::mutex m_mutex;   ///< guards m_config
     std::unique_ptr<wxFileConfig> m_config;
 };

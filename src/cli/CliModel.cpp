@@ -4,7 +4,7 @@
 
 std::unique_ptr<CLeanlogApp> LoadExistingDiet(const CDataFolder& folder)
 {
-    folder.EnsureExists();
+    folder.RequireExisting();
     auto app = std::make_unique<CLeanlogApp>(folder);
     CCliPrompts prompts;
     if (app->InitData(prompts) == CLeanlogApp::EStartup::Cancelled)

@@ -75,6 +75,8 @@ public:
             entry.m_strSteps = *steps;
         if (m_options.Has("protein") || m_options.Has("no-protein"))
             entry.ProteinDayClicked(m_options.Has("protein"));
+        if (const auto problem = entry.Validate())
+            throw CUsageError(*problem);
         for (const auto& slot : m_slots)
             FillSlot(entry, slot);
         return true;

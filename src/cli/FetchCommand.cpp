@@ -2,6 +2,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliOptions.h"
 #include "net/HttpClient.h"
+#include "net/HttpUrl.h"
 
 #include <ostream>
 
@@ -33,10 +34,18 @@ int RunFetch(CCliContext& context)
     if (password && !user)
         throw CUsageError("option --password needs --user");
 
+    HttpUrl parsed;
+    if (parsed.Parse(url) != 0)
+        throw CUsageError("not an absolute URL: " + url);
+    if (const auto reason = parsed.UnusableReason())
+        throw CUsageError("cannot fetch " + url + ": " + *reason);
+
+    // A named data folder that is missing is a mistake; the default one need not exist.
+    if (context.folder.portable)
+        context.folder.RequireExisting();
     const CSettings settings(context.folder.SettingsFile());
     HttpClient client(HttpClientOptionsFrom(settings));
-    if (client.Open("GET", url) != 0)
-        throw CUsageError("not an absolute URL: " + url);
+    client.Open("GET", url);
     if (user)
         client.SetCredentials(*user, password.value_or(""));
     client.AddRequestHeader("User-Agent", kHttpUserAgent);
@@ -47,5 +56,7 @@ int RunFetch(CCliContext& context)
         context.out << client.GetStatusLine() << '\n' << client.GetHeaderText();
     else if (client.GetBodyLength() > 0)
         context.out.write(client.GetBody(), static_cast<std::streamsize>(client.GetBodyLength()));
+    if (result != kHttpOk)
+        context.err << "leanlog-cli: fetch " << client.GetUrlText() << ": " << client.GetFailureText() << '\n';
     return ExitStatusOf(result);
 }

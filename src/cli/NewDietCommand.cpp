@@ -9,6 +9,8 @@ int RunNewDiet(CCliContext& context)
     const auto start = CDateTime::ParseIsoDate(startText);
     if (!start)
         throw CUsageError("--start must be a date written YYYY-MM-DD, not \"" + startText + "\"");
+    if (const auto problem = StartDateProblem(*start))
+        throw CUsageError(*problem);
     std::string error;
     const auto goal = ParseGoalWeight(options.Required("goal"), error);
     if (!goal)

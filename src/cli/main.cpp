@@ -5,6 +5,7 @@
 
 #include <iostream>
 #include <optional>
+#include <stdexcept>
 
 namespace {
 
@@ -21,6 +22,15 @@ int Fail(std::ostream& err, const std::string& message, int status)
     if (status == kExitUsage)
         PrintUsage(err);
     return status;
+}
+
+CDataFolder ResolveFolder(const std::optional<std::string>& dataDir)
+{
+    try {
+        return CDataFolder::Resolve(dataDir);
+    } catch (const std::invalid_argument& e) {
+        throw CUsageError(e.what());
+    }
 }
 
 } // namespace
@@ -44,9 +54,9 @@ int main(int argc, char** argv)
         if (name != command.name)
             continue;
         wxInitializer wx;
-        CCliContext context{CDataFolder::Resolve(dataDir), {args.begin() + static_cast<long>(next) + 1, args.end()},
-                            std::cout, std::cerr};
         try {
+            CCliContext context{ResolveFolder(dataDir), {args.begin() + static_cast<long>(next) + 1, args.end()},
+                                std::cout, std::cerr};
             const int status = command.run(context);
             std::cout.flush();
             return status;

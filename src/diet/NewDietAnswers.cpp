@@ -2,6 +2,15 @@
 
 #include <charconv>
 
+std::optional<std::string> StartDateProblem(CDateTime start)
+{
+    static const CDateTime first = CDateTime::FromDate(1900, 1, 1);
+    static const CDateTime last = CDateTime::FromDate(9998, 12, 31);
+    if (start.DateOnly() < first || start.DateOnly() > last)
+        return std::string("Please choose a start date from 01/01/1900 to 12/31/9998.");
+    return std::nullopt;
+}
+
 std::optional<int> ParseGoalWeight(std::string_view text, std::string& error)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))

@@ -16,6 +16,10 @@ struct CNewDietAnswers
     int goalWeight = 0;    ///< whole pounds, 0 to 1000
 };
 
+/// The start date a diet may have: the calendar then never runs past the
+/// date type's range. nullopt when fine, else the message to show.
+std::optional<std::string> StartDateProblem(CDateTime start);
+
 /// The goal weight typed as text: a whole number from 0 to 1000. On failure
 /// `error` holds the message to show and nullopt is returned.
 std::optional<int> ParseGoalWeight(std::string_view text, std::string& error);

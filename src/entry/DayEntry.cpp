@@ -5,6 +5,8 @@
 #include "diet/DietCalendar.h"
 #include "entry/EntryText.h"
 
+#include <stdexcept>
+
 void CDayEntry::SetDay(CDailyInfo* day, bool load)
 {
     m_pDay = day;
@@ -104,11 +106,22 @@ void CDayEntry::ApplySlot(int row, const CMealInfo& info)
     m_pDay->RecalcCarbs();
 }
 
+std::optional<std::string> CDayEntry::Validate() const
+{
+    if (!ParseWeightText(m_strWeight))
+        return StrPrintf("Please enter a number from 0 to %g for the weight, or leave it empty.", kMaxWeight);
+    if (!ParseStepsText(m_strSteps))
+        return StrPrintf("Please enter a whole number from 0 to %d for the steps.", kMaxSteps);
+    return std::nullopt;
+}
+
 void CDayEntry::FinishDay(CLeanlogApp& app)
 {
+    if (const auto problem = Validate())
+        throw std::invalid_argument(*problem);
     const SDailyRecord before = *m_pDay;
-    m_pDay->weight = LeadingInt(m_strWeight);
-    m_pDay->steps = LeadingInt(m_strSteps);
+    m_pDay->weight = *ParseWeightText(m_strWeight);
+    m_pDay->steps = *ParseStepsText(m_strSteps);
     m_pDay->isProteinDay = m_bProteinDay;
     try {
         app.SaveDailyInfo(*m_pDay);

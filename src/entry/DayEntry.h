@@ -49,8 +49,12 @@ public:
     /// Meal Info OK: the slot takes item, size and carbs (leading digits), and
     /// the day's total is recomputed over all 23 slots.
     void ApplySlot(int row, const CMealInfo& info);
-    /// Day Info OK: weight and steps (leading digits) and the flag go into the
-    /// day, which is saved. On failure the day keeps its earlier values and
+    /// The message Day Info's OK shows for a weight or steps it refuses;
+    /// nullopt when both are fine.
+    std::optional<std::string> Validate() const;
+    /// Day Info OK: weight and steps (as Validate reads them) and the flag go into the
+    /// day, which is saved. Throws std::invalid_argument with Validate's
+    /// message, before anything changes, for refused values. On failure the day keeps its earlier values and
     /// the exception passes on.
     void FinishDay(CLeanlogApp& app);
 

@@ -40,7 +40,7 @@ int HttpClient::Open(std::string_view method, const std::string& url)
     m_password.clear();
     m_credentialsOrigin.clear();
     HttpUrl parsed;
-    if (parsed.Parse(url) != 0)
+    if (parsed.Parse(url) != 0 || parsed.UnusableReason())
         return -1;
     m_url = std::move(parsed);
     m_method = AsciiUppered(method);
@@ -87,13 +87,23 @@ const char* HttpClient::GetResponseHeader(std::string_view name) const
 
 int HttpClient::Send(const char* body)
 {
+    m_failure.clear();
     try {
-        return SendLoop(body ? body : "");
+        const int result = SendLoop(body ? body : "");
+        if (result != kHttpOk && m_failure.empty())
+            m_failure = m_statusLine.empty() ? "no usable reply" : "the server answered " + m_statusLine;
+        return result;
     } catch (const std::exception&) {
         // Only running out of memory gets here; what the response held is given back.
         ClearResponse();
-        return kHttpFailed;
+        return Fail(kHttpFailed, "out of memory");
     }
+}
+
+int HttpClient::Fail(int result, std::string why)
+{
+    m_failure = std::move(why);
+    return result;
 }
 
 int HttpClient::SendLoop(std::string_view body)
@@ -113,15 +123,17 @@ int HttpClient::SendLoop(std::string_view body)
         if (status >= 500)
             return kHttpFailed;
         if (status >= 300 && status <= 399) {
-            if (follows >= kMaxFollows || !FollowRedirect())
-                return kHttpFailed;
+            if (follows >= kMaxFollows)
+                return Fail(kHttpFailed, "too many redirects");
+            if (!FollowRedirect())
+                return Fail(kHttpFailed, "a redirect that cannot be followed (" + m_statusLine + ")");
             ++follows;
             answered401 = false;
             continue;
         }
         if (status == 401) {
             if (answered401)
-                return kHttpFailed;
+                return Fail(kHttpFailed, "authentication refused (" + m_statusLine + ")");
             AnswerChallenge();
             answered401 = true;
             follows = 0;
@@ -129,7 +141,7 @@ int HttpClient::SendLoop(std::string_view body)
         }
         if (status == 407) {
             if (answered407)
-                return kHttpFailed;
+                return Fail(kHttpFailed, "proxy authentication refused (" + m_statusLine + ")");
             AnswerChallenge();
             answered407 = true;
             continue;
@@ -139,8 +151,10 @@ int HttpClient::SendLoop(std::string_view body)
         const auto refresh = FindMetaRefresh(m_body.View());
         if (!refresh)
             return kHttpOk;
-        if (follows >= kMaxFollows || !FollowRefresh(*refresh))
-            return kHttpFailed;
+        if (follows >= kMaxFollows)
+            return Fail(kHttpFailed, "too many redirects");
+        if (!FollowRefresh(*refresh))
+            return Fail(kHttpFailed, "a page refresh to a URL that cannot be fetched");
         ++follows;
         answered401 = false;
     }
@@ -168,7 +182,7 @@ bool HttpClient::FollowRedirect()
 bool HttpClient::FollowRefresh(const std::string& target)
 {
     HttpUrl parsed;
-    if (parsed.Parse(target) != 0)
+    if (parsed.Parse(target) != 0 || parsed.UnusableReason())
         return false;
     m_urlText = target;
     m_url = std::move(parsed);

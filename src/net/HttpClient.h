@@ -66,6 +66,8 @@ public:
     /// replies (at most five in a row) and answering one 401 and one 407.
     /// kHttpOk, kHttpFailed or kHttpNoAnswer. `body` is a NUL-terminated text or null.
     int Send(const char* body = nullptr);
+    /// Send's result with GetFailureText set for a failure.
+    int Fail(int result, std::string why);
 
     /// Adds an answer to the last 401 or 407 challenge to the request.
     void AnswerChallenge();
@@ -81,6 +83,9 @@ public:
     const std::string& GetStatusLine() const { return m_statusLine; }
     /// Every header line of the last response, trimmed, each followed by "\n".
     const std::string& GetHeaderText() const { return m_headerText; }
+    /// Why the last Send did not end in kHttpOk, in words ("connection to
+    /// ... refused", "the server answered 404 Not Found"); empty after a success.
+    const std::string& GetFailureText() const { return m_failure; }
     /// The URL as last opened or followed.
     const std::string& GetUrlText() const { return m_urlText; }
     const CookieJar& GetCookies() const { return m_cookies; }
@@ -130,4 +135,5 @@ private:
     HttpHeaderList m_proxyHeaders;
     bool m_useProxy = false;
     SHttpClientOptions m_options;
+    std::string m_failure;
 };

@@ -55,17 +55,40 @@ void HttpClient::ClearResponse()
     m_bytesReceived = 0;
 }
 
+namespace {
+
+std::string ResponseErrorText(EResponseError error, std::uint64_t maxBytes)
+{
+    switch (error) {
+    case EResponseError::kHeaderTooLarge: return "the reply's header is too large";
+    case EResponseError::kTooManyInterim: return "too many interim replies";
+    case EResponseError::kTooLarge: return "the reply is larger than the limit of " + std::to_string(maxBytes) + " bytes";
+    case EResponseError::kBadLength: return "the reply has a malformed Content-Length";
+    case EResponseError::kBadChunk: return "the reply has a malformed chunk";
+    case EResponseError::kTruncated: return "the reply was cut off";
+    case EResponseError::kNone:
+    case EResponseError::kNoResponse: break;
+    }
+    return "the reply is malformed";
+}
+
+} // namespace
+
 HttpClient::EAttempt HttpClient::SendRequest(std::string_view body)
 {
     const bool tls = UsesTls(m_url);
     // Through the proxy a TLS URL would travel in clear (a proxy named for a
     // plain URL, then a redirect to https). Refused before the last response
     // is cleared, so that the reply which led here stays readable.
-    if (m_useProxy && tls)
+    if (m_useProxy && tls) {
+        m_failure = "a TLS URL is not sent through a proxy";
         return EAttempt::kFailed;
+    }
     ClearResponse();
-    if (!RequestIsSafe())
+    if (!RequestIsSafe()) {
+        m_failure = "the request would hold a line break";
         return EAttempt::kFailed;
+    }
     const std::string request = BuildRequest(body);
 
     Trace("\n");
@@ -92,8 +115,10 @@ HttpClient::EAttempt HttpClient::SendRequest(std::string_view body)
         Trace(StrPrintf("about to close socket in httpclient, %llu b in  %lld ms.\n",
                         static_cast<unsigned long long>(m_bytesReceived), MillisecondsSince(opened)));
     stream->Close();
-    if (!answered)
+    if (!answered) {
+        m_failure = "timed out waiting for the reply";
         return EAttempt::kNoAnswer;
+    }
     Trace("about to parse result in httpclient\n");
     const EAttempt result = TakeResponse(parser);
     Trace("about to return from sendRequest in httpclient\n");
@@ -116,7 +141,8 @@ bool HttpClient::RequestIsSafe() const
 std::string HttpClient::BuildRequest(std::string_view body) const
 {
     // A proxy is given the whole URL as it was opened or followed.
-    std::string request = m_method + (m_useProxy ? " " + m_urlText : " /" + m_url.EncodedResource()) + " HTTP/1.1\r\n";
+    const std::string target = m_useProxy ? m_urlText.substr(0, m_urlText.find('#')) : "/" + m_url.EncodedResource();
+    std::string request = m_method + " " + target + " HTTP/1.1\r\n";
     request += "Host: " + m_url.Host() + "\r\n";
     request += "Connection: Close\r\n";
     if (m_useProxy)
@@ -139,13 +165,17 @@ std::unique_ptr<CByteStream> HttpClient::Connect(bool tls, const std::string& ho
     Trace("about to connect to socket in httpclient\n");
     if (tls) {
         auto socket = std::make_unique<CSslSocket>();
-        if (!socket->Create() || !socket->Connect(host, port, deadline))
+        if (!socket->Create() || !socket->Connect(host, port, deadline)) {
+            m_failure = socket->ErrorText();
             return nullptr;
+        }
         return socket;
     }
     auto socket = std::make_unique<CTcpSocket>();
-    if (!socket->Connect(host, port, deadline))
+    if (!socket->Connect(host, port, deadline)) {
+        m_failure = socket->ErrorText();
         return nullptr;
+    }
     return socket;
 }
 
@@ -181,8 +211,10 @@ bool HttpClient::ReadResponse(CByteStream& stream, CHttpResponseParser& parser)
 
 HttpClient::EAttempt HttpClient::TakeResponse(CHttpResponseParser& parser)
 {
-    if (parser.Error() == EResponseError::kNoResponse)
+    if (parser.Error() == EResponseError::kNoResponse) {
+        m_failure = "the connection closed before a reply";
         return EAttempt::kNoAnswer;
+    }
     if (parser.HasStatus()) {
         m_statusLine = parser.StatusLine();
         m_statusCode = parser.StatusCode();
@@ -190,8 +222,10 @@ HttpClient::EAttempt HttpClient::TakeResponse(CHttpResponseParser& parser)
         m_responseHeaders = parser.TakeHeaders();
         StoreCookies();
     }
-    if (parser.State() != EParseState::kDone)
+    if (parser.State() != EParseState::kDone) {
+        m_failure = ResponseErrorText(parser.Error(), m_options.maxResponseBytes);
         return EAttempt::kFailed;
+    }
     m_body = parser.TakeBody();
     return EAttempt::kResponse;
 }

@@ -26,11 +26,25 @@ int HttpUrl::Parse(const std::string& text)
     else
         m_port = DefaultPort(m_scheme);
     m_resource = hostPart.RestOfText();
+    m_resource = m_resource.substr(0, m_resource.find('#'));
 
     StringTokenizer query(m_resource, "?");
     m_path = query.NextToken();
     m_query = query.RestOfText();
     return 0;
+}
+
+std::optional<std::string> HttpUrl::UnusableReason() const
+{
+    if (!AsciiEqualsNoCase(m_scheme, "http") && !AsciiEqualsNoCase(m_scheme, "https"))
+        return "unsupported scheme \"" + m_scheme + "\" (only http and https)";
+    if (m_host.empty())
+        return std::string("no host name");
+    if (m_host.find_first_of("[]") != std::string::npos)
+        return std::string("bracketed addresses are not supported; give a host name or an IPv4 address");
+    if (m_port < 1 || m_port > 65535)
+        return std::string("the port must be a number from 1 to 65535");
+    return std::nullopt;
 }
 
 std::string HttpUrl::EncodedResource() const

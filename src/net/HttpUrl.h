@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 /// An absolute URL split into what the HTTP client needs. A plain text
@@ -20,9 +21,15 @@ public:
     const std::string& Path() const { return m_path; }
     /// Resource after the first "?", without the "?".
     const std::string& Query() const { return m_query; }
-    /// Everything after the slash that ends the host and port.
+    /// Everything after the slash that ends the host and port, up to a "#":
+    /// the fragment belongs to the reader and never leaves the client.
     const std::string& Resource() const { return m_resource; }
     const std::string& FullText() const { return m_fullText; }
+
+    /// Why the client cannot fetch this URL (a scheme other than http or
+    /// https, no host, a bracketed address, a port outside 1 to 65535);
+    /// nullopt when it can.
+    std::optional<std::string> UnusableReason() const;
 
     /// The resource with every space written as "%20"; nothing else changes.
     std::string EncodedResource() const;

@@ -276,3 +276,22 @@ void CSslSocket::Close()
         m_ssl->ssl.reset();
     m_tcp.Close();
 }
+
+std::string CSslSocket::ErrorText() const
+{
+    switch (m_lastError) {
+    case ESslError::kNone: return {};
+    case ESslError::kCreate: return "TLS could not be set up";
+    case ESslError::kConnect:
+    case ESslError::kTimedOut: return m_tcp.ErrorText().empty() ? "TLS handshake timed out" : m_tcp.ErrorText();
+    case ESslError::kHandshake: return "TLS handshake failed";
+    case ESslError::kNoCertificate: return "certificate check failed: the server sent no certificate";
+    case ESslError::kCertificateExpired: return "certificate check failed: outside its validity period";
+    case ESslError::kWrongHost: return "certificate check failed: it does not name the host";
+    case ESslError::kUntrusted: return "certificate check failed: not issued by a trusted authority";
+    case ESslError::kRevoked: return "certificate check failed: revoked";
+    case ESslError::kBadStaple: return "certificate check failed: the stapled revocation answer cannot be verified";
+    case ESslError::kIo: return "TLS connection failed";
+    }
+    return "TLS connection failed";
+}

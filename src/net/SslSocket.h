@@ -54,6 +54,8 @@ public:
 
     bool IsSecure() const { return m_secure; }
     ESslError LastError() const { return m_lastError; }
+    /// The last error in words, for messages.
+    std::string ErrorText() const;
 
 private:
     struct SOpenSsl;

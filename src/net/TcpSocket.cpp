@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -16,17 +17,21 @@ struct SAddrInfoFree
     void operator()(addrinfo* list) const { freeaddrinfo(list); }
 };
 
-bool ConnectOne(int fd, const addrinfo& address, const CDeadline& deadline)
+/// 0 when connected, else the errno value of the failure (ETIMEDOUT once the deadline passed).
+int ConnectOne(int fd, const addrinfo& address, const CDeadline& deadline)
 {
     if (connect(fd, address.ai_addr, address.ai_addrlen) == 0)
-        return true;
+        return 0;
     if (errno != EINPROGRESS)
-        return false;
-    if (WaitForSocket(fd, POLLOUT, deadline) != EIoStatus::kOk)
-        return false;
+        return errno;
+    const EIoStatus waited = WaitForSocket(fd, POLLOUT, deadline);
+    if (waited != EIoStatus::kOk)
+        return waited == EIoStatus::kTimedOut ? ETIMEDOUT : errno;
     int error = 0;
     socklen_t length = sizeof error;
-    return getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0;
+    if (getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0)
+        return errno;
+    return error;
 }
 
 } // namespace
@@ -56,22 +61,30 @@ CTcpSocket::~CTcpSocket()
 bool CTcpSocket::Connect(const std::string& host, int port, const CDeadline& deadline)
 {
     Close();
-    if (host.empty() || port <= 0 || port > 65535)
+    m_error.clear();
+    if (host.empty() || port <= 0 || port > 65535) {
+        m_error = "no host name or no valid port";
         return false;
+    }
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
     addrinfo* found = nullptr;
     // getaddrinfo cannot be bounded by the deadline; the resolver's own time-outs apply.
-    if (getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0)
+    if (const int rc = getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found); rc != 0) {
+        m_error = "name look-up of " + host + " failed: " + gai_strerror(rc);
         return false;
+    }
     const std::unique_ptr<addrinfo, SAddrInfoFree> list(found);
     for (const addrinfo* address = list.get(); address; address = address->ai_next) {
         m_fd = socket(address->ai_family, address->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, address->ai_protocol);
         if (m_fd < 0)
             continue;
-        if (ConnectOne(m_fd, *address, deadline))
+        const int error = ConnectOne(m_fd, *address, deadline);
+        if (error == 0)
             return true;
+        m_error = "connection to " + host + " port " + std::to_string(port) +
+                  (error == ETIMEDOUT ? std::string(" timed out") : ": " + std::string(std::strerror(error)));
         Close();
         if (deadline.Passed())
             break;

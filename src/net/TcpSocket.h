@@ -26,9 +26,13 @@ public:
     SIoResult Receive(std::span<char> buffer, const CDeadline& deadline) override;
     void Close() override;
 
+    /// Why the last Connect failed, for messages; empty after a success.
+    const std::string& ErrorText() const { return m_error; }
+
     /// The descriptor, -1 when not connected; still owned by this object.
     int Fd() const { return m_fd; }
 
 private:
     int m_fd = -1;
+    std::string m_error;
 };

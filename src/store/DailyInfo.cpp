@@ -3,6 +3,9 @@
 #include "diet/DietCalendar.h"
 #include "store/DailyInfoRS.h"
 
+#include <algorithm>
+#include <limits>
+
 bool& SDailyRecord::Supplement(EMeal meal)
 {
     switch (meal) {
@@ -32,10 +35,12 @@ CDailyInfo CDailyInfo::CopyFromRecordset(const CDailyInfoRS& rs)
 
 void CDailyInfo::RecalcCarbs()
 {
-    std::int32_t sum = 0;
+    // Stored files may hold any 32-bit value per slot; the sum must not wrap.
+    std::int64_t sum = 0;
     for (const auto& slot : slots)
         sum += slot.carbs;
-    carbs = sum;
+    carbs = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 std::string CDailyInfo::GetDayLabel(const CDailyInfo& firstDay) const

@@ -2,7 +2,11 @@
 
 #include <sqlite3.h>
 
+#include <unistd.h>
+
 #include <array>
+#include <cerrno>
+#include <filesystem>
 #include <cstring>
 #include <fstream>
 #include <sys/stat.h>
@@ -41,6 +45,10 @@ SFileProbe ProbeFile(const std::string& path)
     if (st.st_size == 0)
         return {EFileState::Empty, {}};
     std::ifstream in(path, std::ios::binary);
+    if (!in && errno == EACCES)
+        throw CDbException(SQLITE_PERM, SQLITE_PERM,
+                           "Leanlog is not allowed to read the database file " + path +
+                               " (permission denied). Check the file's permissions; the file itself was not changed.");
     if (!in)
         throw CDbException(SQLITE_CANTOPEN, SQLITE_CANTOPEN, "Cannot read the database file " + path + ".");
     std::array<char, 32> head{};
@@ -49,6 +57,26 @@ SFileProbe ProbeFile(const std::string& path)
     if (got >= 16 && std::string_view(head.data(), 16) == kSqliteMagic)
         return {EFileState::Sqlite, {}};
     return {EFileState::Other, DescribeForeignFile(head, got)};
+}
+
+/// False when this process may not write the file or create the journal beside it.
+bool CanWrite(const std::string& path)
+{
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    return ::access(path.c_str(), W_OK) == 0 && ::access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
+}
+
+/// `path` as an SQLite file URI with `query`; the characters URIs reserve are escaped.
+std::string FileUri(const std::string& path, const char* query)
+{
+    std::string uri = "file:";
+    for (const char c : path) {
+        if (c == '%' || c == '?' || c == '#')
+            uri += c == '%' ? "%25" : c == '?' ? "%3f" : "%23";
+        else
+            uri += c;
+    }
+    return uri + "?" + query;
 }
 
 [[noreturn]] void RefuseForeign(const std::string& path, const std::string& what)
@@ -206,6 +234,9 @@ void CDatabase::Check(int rc, std::string_view sql) const
     std::string message = sqlite3_errmsg(m_handle);
     if (rc == SQLITE_FULL)
         message = "The disk is full: " + message;
+    if ((rc & 0xFF) == SQLITE_READONLY || (m_bReadOnly && rc == SQLITE_PERM))
+        message = "the data folder " + std::filesystem::path(m_path).parent_path().string() +
+                  " is read-only, so changes cannot be saved. Your data is shown as it is.";
     throw CDbException(rc & 0xFF, sqlite3_extended_errcode(m_handle),
                        "Database " + m_path + ": " + message, std::string(sql));
 }
@@ -230,7 +261,8 @@ std::unique_ptr<CDatabase> CDatabase::OpenExisting(const std::string& path)
         throw CDbException(SQLITE_CANTOPEN, SQLITE_CANTOPEN, "The database " + path + " does not exist.");
     if (probe.state == EFileState::Other)
         RefuseForeign(path, probe.description);
-    auto db = OpenFile(path, SQLITE_OPEN_READWRITE);
+    const bool writable = CanWrite(path);
+    auto db = writable ? OpenFile(path, SQLITE_OPEN_READWRITE) : OpenReadOnly(path);
     // Reading the table list before any write proves the header is sound.
     std::vector<std::string> tables;
     try {
@@ -243,7 +275,25 @@ std::unique_ptr<CDatabase> CDatabase::OpenExisting(const std::string& path)
         ours = ours || name.rfind("LnLg_", 0) == 0;
     if (!ours)
         RefuseForeign(path, "another program's SQLite database");
-    db->ApplyPragmas();
+    if (writable)
+        db->ApplyPragmas();
+    return db;
+}
+
+std::unique_ptr<CDatabase> CDatabase::OpenReadOnly(const std::string& path)
+{
+    // A journal-mode database in a folder we may not write opens only when
+    // its shared-memory file exists; otherwise it is read as immutable.
+    constexpr int flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
+    auto db = OpenFile(FileUri(path, "mode=ro"), flags);
+    try {
+        db->TableNames();
+    } catch (const CDbException&) {
+        db = OpenFile(FileUri(path, "mode=ro&immutable=1"), flags);
+    }
+    db->m_path = path;
+    db->m_bReadOnly = true;
+    sqlite3_busy_timeout(db->m_handle, 5000);
     return db;
 }
 

@@ -73,7 +73,8 @@ private:
 class CDatabase
 {
 public:
-    /// Opens an existing file. Refuses, without writing a byte, a file that
+    /// Opens an existing file; for reading only when this process may not
+    /// write it or its folder. Refuses, without writing a byte, a file that
     /// is not an SQLite database or that holds another program's tables.
     static std::unique_ptr<CDatabase> OpenExisting(const std::string& path);
     /// Creates a new, empty database file; refuses to replace an existing one.
@@ -92,6 +93,8 @@ public:
     bool TableExists(std::string_view name);
 
     const std::string& Path() const { return m_path; }
+    /// Opened for reading only: the file or its folder may not be written.
+    bool IsReadOnly() const { return m_bReadOnly; }
     sqlite3* Handle() const { return m_handle; }
 
     /// Throws CDbException for a failed SQLite result code.
@@ -100,10 +103,12 @@ public:
 private:
     CDatabase(std::string path, sqlite3* handle);
     static std::unique_ptr<CDatabase> OpenFile(const std::string& path, int flags);
+    static std::unique_ptr<CDatabase> OpenReadOnly(const std::string& path);
     void ApplyPragmas();
 
     std::string m_path;
     sqlite3* m_handle;
+    bool m_bReadOnly = false;
 };
 
 /// Begins in its constructor; rolls back in its destructor unless committed.

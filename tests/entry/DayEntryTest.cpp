@@ -197,11 +197,11 @@ TEST_F(DayEntryTest, FinishingKeepsWholePoundsAndSaves)
     CDayEntry entry(*m_app);
     entry.SetDay(&first, true);
     entry.m_strWeight = "81.5";
-    entry.m_strSteps = "lots";
+    entry.m_strSteps = " 4000 ";
     entry.m_bProteinDay = true;
     entry.FinishDay(*m_app);
     EXPECT_EQ(first.weight, 81.0);
-    EXPECT_EQ(first.steps, 0);
+    EXPECT_EQ(first.steps, 4000);
 
     const auto again = Restart(m_dir);
     CDayEntry reopened(*again);

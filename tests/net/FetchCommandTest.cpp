@@ -32,17 +32,19 @@ TEST(FetchCommand, ExitStatusFollowsTheClientsResult)
         std::string url;
         int exitCode;
         std::string out;
+        const char* says;   ///< in the one line on standard error
     } cases[] = {
-        {"success: the body, byte for byte", ok.Url("f"), 0, binary},
-        {"HTTP failure", missing.Url(), 3, "missing"},
-        {"no answer", "http://127.0.0.1:" + std::to_string(UnusedPort()) + "/", 4, ""},
+        {"success: the body, byte for byte", ok.Url("f"), 0, binary, ""},
+        {"HTTP failure", missing.Url(), 3, "missing", "404 Not Found"},
+        {"no answer", "http://127.0.0.1:" + std::to_string(UnusedPort()) + "/", 4, "", "refused"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const auto result = Fetch(dir, {c.url});
         EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
         EXPECT_TRUE(result.out == c.out) << result.out;
-        EXPECT_EQ(result.err, "");
+        EXPECT_EQ(result.err.empty(), *c.says == 0) << result.err;
+        EXPECT_NE(result.err.find(c.says), std::string::npos) << result.err;
     }
     EXPECT_EQ(ok.Requests().at(0), FetchRequest("f"));
 }

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <optional>
 
 namespace {
 
@@ -55,7 +56,14 @@ bool CDesktopApp::OnInit()
     SetAppDisplayName("Leanlog");
     if (!wxApp::OnInit())
         return false;
-    return StartUp(CDataFolder::Resolve(m_dataDir));
+    std::optional<CDataFolder> folder;
+    try {
+        folder = CDataFolder::Resolve(m_dataDir);
+    } catch (const std::exception& e) {
+        ShowError(nullptr, std::string("Leanlog cannot start.\n\n") + e.what());
+        return false;
+    }
+    return StartUp(*folder);
 }
 
 bool CDesktopApp::StartUp(const CDataFolder& folder)

@@ -60,7 +60,13 @@ bool CNewDietDlg::TransferDataFromWindow()
         m_pGoal->SelectAll();
         return false;
     }
+    const CDateTime start = FromWxDate(m_pDate->GetValue());
+    if (const auto problem = StartDateProblem(start)) {
+        wxMessageBox(ToWx(*problem), "Leanlog", wxOK | wxICON_EXCLAMATION, this);
+        m_pDate->SetFocus();
+        return false;
+    }
     m_answers.goalWeight = *goal;
-    m_answers.startDate = FromWxDate(m_pDate->GetValue());
+    m_answers.startDate = start;
     return true;
 }
