@@ -82,13 +82,16 @@ void CLeanlogApp::LoadData(SLoadFlags& flags)
 {
     if (!m_db)
         return;
-    try {
+    // Only a table that does not exist is made behind the New Diet answers.
+    // Any other failure (busy, I/O, a row or column that does not read)
+    // stops start-up: taken for a first run, it would point the preferences
+    // at a new, empty diet.
+    if (m_db->TableExists(kCategoriesTable))
         LoadCategories(flags);
+    if (m_db->TableExists(kFoodItemTable))
         LoadFoodItems(flags);
+    if (m_db->TableExists(kPrefsTable))
         LoadPreferencesAndDays(flags);
-    } catch (const CDbException&) {
-        // What could not be read is created behind the New Diet answers.
-    }
 }
 
 void CLeanlogApp::LoadCategories(SLoadFlags& flags)
@@ -137,7 +140,8 @@ void CLeanlogApp::LoadPreferencesAndDays(SLoadFlags& flags)
     m_strDietTable = prefs.m_DietFilename;
     m_nGoalWeight = prefs.m_GoalWeight;
     prefs.Close();
-    LoadDays();
+    if (m_db->TableExists(m_strDietTable))
+        LoadDays();
     FindPastDiets();
     LoadPastDietResults();
 }

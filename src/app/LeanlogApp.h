@@ -32,7 +32,8 @@ public:
     /// Start-up's data steps: settings, database, food catalogue,
     /// preferences, days and earlier diets; the About text; and, when the
     /// diet has no days, the New Diet answers and the first diet. Throws
-    /// CDbException when the database file cannot be used.
+    /// CDbException when the database file cannot be used or a table that
+    /// exists cannot be read; only missing tables are created.
     EStartup InitData(CStartupPrompts& prompts);
     /// Keeps the date of the previous start in m_strLastFoodCatDlDate and
     /// records `today` as the new one.

@@ -34,6 +34,9 @@ struct SCliCommand
     const char* name;
     const char* usage;
     CliCommandFn run;
+    /// Writes to the data folder: runs only while no desktop program holds
+    /// the folder, and holds it meanwhile.
+    bool writes = false;
 };
 
 /// All commands, in the order the usage text lists them.

@@ -3,11 +3,11 @@
 const std::vector<SCliCommand>& CliCommands()
 {
     static const std::vector<SCliCommand> commands{
-        {"new-diet", "new-diet --start YYYY-MM-DD --goal N", RunNewDiet},
+        {"new-diet", "new-diet --start YYYY-MM-DD --goal N", RunNewDiet, true},
         {"enter",
          "enter --weight TEXT [--steps TEXT] [--protein | --no-protein] [--slot NAME=ITEM|SIZE|CARBS]... "
          "[--missing enter|cancel|restart]",
-         RunEnter},
+         RunEnter, true},
         {"days", "days", RunDays},
         {"status", "status [--ketosis yes|no]", RunStatus},
         {"summary", "summary", RunSummary},

@@ -1,3 +1,4 @@
+#include "app/DataFolderLock.h"
 #include "cli/CliCommand.h"
 #include "store/Database.h"
 
@@ -57,6 +58,12 @@ int main(int argc, char** argv)
         try {
             CCliContext context{ResolveFolder(dataDir), {args.begin() + static_cast<long>(next) + 1, args.end()},
                                 std::cout, std::cerr};
+            std::optional<CDataFolderLock> lock;
+            if (command.writes && context.folder.Exists()) {
+                lock = CDataFolderLock::TryAcquire(context.folder);
+                if (!lock)
+                    return Fail(std::cerr, CDataFolderLock::InUseMessage(context.folder), kExitFailure);
+            }
             const int status = command.run(context);
             std::cout.flush();
             return status;

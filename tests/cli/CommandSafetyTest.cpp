@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -115,4 +116,24 @@ TEST(CommandSafety, ARepeatedSettingsGroupIsReadQuietly)
     EXPECT_EQ(CSettings(dir.File("Leanlog.ini")).Get(kTimeoutSetting), 200);
     const auto days = Cli(dir.Path(), {"days"});
     EXPECT_FALSE(Says(days, "assert")) << days.err;
+}
+
+TEST(CommandSafety, ATableThatDoesNotReadStopsStartUpAndChangesNothing)
+{
+    CTempDataDir dir;
+    ASSERT_EQ(Cli(dir.Path(), {"new-diet", "--start", "2026-01-05", "--goal", "150"}).exitCode, 0);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(dir.File("RiRedo.mdb").c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "ALTER TABLE LnLg_FoodItem RENAME COLUMN ItemName TO Gone", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    const std::string before = ReadFileBytes(dir.File("RiRedo.mdb"));
+    // Taken for a missing table, this would start a first run over the real days.
+    for (const std::vector<std::string>& command : {std::vector<std::string>{"days"},
+                                                    {"new-diet", "--start", "2026-02-01", "--goal", "140"}}) {
+        const auto result = Cli(dir.Path(), command);
+        EXPECT_EQ(result.exitCode, 1) << command[0];
+        EXPECT_TRUE(Says(result, dir.File("RiRedo.mdb")) && Says(result, "ItemName")) << result.err;
+    }
+    EXPECT_EQ(ReadFileBytes(dir.File("RiRedo.mdb")), before);
 }

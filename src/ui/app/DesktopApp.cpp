@@ -70,6 +70,8 @@ bool CDesktopApp::StartUp(const CDataFolder& folder)
 {
     try {
         folder.EnsureExists();
+        if (!HoldFolder(folder))
+            return false;
         m_pModel = std::make_unique<CLeanlogApp>(folder);
         CWindowStartupPrompts prompts(nullptr, m_bStartupBenchmark);
         if (m_pModel->InitData(prompts) == CLeanlogApp::EStartup::Cancelled) {
@@ -99,6 +101,32 @@ bool CDesktopApp::StartUp(const CDataFolder& folder)
     return true;
 }
 
+bool CDesktopApp::HoldFolder(const CDataFolder& folder)
+{
+    // A start-up again in this process (after its frame closed) lets go first.
+    m_pModel.reset();
+    m_pInstanceChannel.reset();
+    m_folderLock.reset();
+    m_folderLock = CDataFolderLock::TryAcquire(folder);
+    if (!m_folderLock) {
+        if (!CInstanceChannel::AskToRaise(folder))
+            ShowError(nullptr, "Leanlog is already running on the data folder " + folder.path + ".");
+        return false;
+    }
+    m_pInstanceChannel = std::make_unique<CInstanceChannel>(folder, [this] { CallAfter(&CDesktopApp::RaiseFrame); });
+    return true;
+}
+
+void CDesktopApp::RaiseFrame()
+{
+    ++m_nRaiseRequests;
+    if (!m_pFrame)
+        return;
+    m_pFrame->Iconize(false);
+    m_pFrame->Show();
+    m_pFrame->Raise();
+}
+
 void CDesktopApp::ReportFirstPaint()
 {
     // The benchmark times this line on its own clock.
@@ -113,6 +141,8 @@ void CDesktopApp::ExitInstance()
     if (m_pModel)
         m_pModel->ExitInstance();
     m_pModel.reset();
+    m_pInstanceChannel.reset();
+    m_folderLock.reset();
 }
 
 int CDesktopApp::OnExit()

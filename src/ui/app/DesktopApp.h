@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/DataFolder.h"
+#include "app/DataFolderLock.h"
+#include "app/InstanceChannel.h"
 
 #include <wx/app.h>
 #include <wx/weakref.h>
@@ -37,8 +39,12 @@ public:
     /// (nothing is created), or the data cannot be used (the user has been
     /// shown why).
     bool StartUp(const CDataFolder& folder);
-    /// Frees the model; the frame must be gone.
+    /// Frees the model and lets go of the data folder; the frame must be gone.
     void ExitInstance();
+    /// Brings the frame to the front: a second program was started on our folder.
+    void RaiseFrame();
+    /// How often another program asked this one to come to the front.
+    int RaiseRequests() const { return m_nRaiseRequests; }
 
     CLeanlogApp* Model() const { return m_pModel.get(); }
     CMainFrame* MainFrame() const { return m_pFrame.get(); }
@@ -56,11 +62,18 @@ public:
     static constexpr const char* kStartupBenchmarkVariable = "LEANLOG_STARTUP_BENCHMARK";
 
 private:
+    /// Takes the data folder's lock; when another program holds it, asks
+    /// that one to come to the front (or says it runs) and returns false.
+    bool HoldFolder(const CDataFolder& folder);
     void BindCommands();
     void ReportFirstPaint();
 
+    /// Held from start-up to exit: one writer per data folder.
+    std::optional<CDataFolderLock> m_folderLock;
+    std::unique_ptr<CInstanceChannel> m_pInstanceChannel;
     std::unique_ptr<CLeanlogApp> m_pModel;
     wxWeakRef<CMainFrame> m_pFrame;
     std::optional<std::string> m_dataDir;   ///< --data-dir
     bool m_bStartupBenchmark = false;
+    int m_nRaiseRequests = 0;
 };
