@@ -261,6 +261,34 @@ void CLeanlogApp::SaveDailyInfo(CDailyInfo& day)
     }
 }
 
+void CLeanlogApp::SaveDayBatch(std::vector<CDailyInfo> updates, std::vector<CDailyInfo> additions)
+{
+    CTransaction transaction(*m_db);
+    for (auto& day : updates) {
+        day.wAttribs |= kAttribDesktopSaved;
+        CDailyInfoRS rs(*m_db);
+        rs.m_strTableName = m_strDietTable;
+        rs.Open(CRecordset::dbOpenDynaset, SelectByIdSql(m_strDietTable, day.ID));
+        rs.Edit();
+        rs.CopyToRecordset(day);
+        rs.Update();
+        rs.Close();
+    }
+    for (auto& day : additions) {
+        day.wAttribs |= kAttribDesktopSaved;
+        AddDailyRow(day);
+    }
+    transaction.Commit();
+    std::unordered_map<std::int32_t, CDailyInfo*> byId;
+    for (auto& held : m_days)
+        byId.emplace(held->ID, held.get());
+    for (auto& day : updates)
+        if (const auto found = byId.find(day.ID); found != byId.end())
+            *found->second = std::move(day);
+    for (auto& day : additions)
+        m_days.push_back(std::make_unique<CDailyInfo>(std::move(day)));
+}
+
 bool CLeanlogApp::StartDietOver(CStartupPrompts& prompts)
 {
     const auto answers = prompts.AskNewDiet();

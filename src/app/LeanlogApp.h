@@ -44,6 +44,10 @@ public:
     void SavePreferences();
     /// Writes one day of the current diet (adds its row when it has none).
     void SaveDailyInfo(CDailyInfo& day);
+    /// Writes `updates` (days of the current diet, by key) and appends
+    /// `additions` (new days after the last one, in date order) in one
+    /// transaction; m_days changes only after it committed.
+    void SaveDayBatch(std::vector<CDailyInfo> updates, std::vector<CDailyInfo> additions);
     void FindPastDiets();
     void LoadPastDietResults();
     /// Asks for the New Diet answers and starts the new diet; false when cancelled.
@@ -58,6 +62,7 @@ public:
     void SaveFoodItem(CFoodItem& item);
 
     CSettings& Settings() { return m_settings; }
+    const CDataFolder& Folder() const { return m_folder; }
 
     // The shared model; members in the designed order.
     std::string m_strAppDir;                          ///< the data folder

@@ -49,3 +49,7 @@ int RunFetch(CCliContext& context);
 int RunStatus(CCliContext& context);
 int RunSummary(CCliContext& context);
 int RunEnter(CCliContext& context);
+int RunExport(CCliContext& context);
+int RunImport(CCliContext& context);
+int RunBackup(CCliContext& context);
+int RunRestore(CCliContext& context);

@@ -12,6 +12,10 @@ const std::vector<SCliCommand>& CliCommands()
         {"status", "status [--ketosis yes|no]", RunStatus},
         {"summary", "summary", RunSummary},
         {"fetch", "fetch URL [--user U --password P] [--head]", RunFetch},
+        {"export", "export [--all] [FILE]", RunExport},
+        {"import", "import FILE [--dry-run]", RunImport, true},
+        {"backup", "backup FILE", RunBackup},
+        {"restore", "restore FILE", RunRestore, true},
     };
     return commands;
 }

@@ -10,11 +10,33 @@
 
 namespace {
 
-void PrintUsage(std::ostream& err)
+void PrintUsage(std::ostream& out)
 {
-    err << "usage: leanlog-cli [--data-dir DIR] COMMAND ...\ncommands:\n";
+    out << "usage: leanlog-cli [--data-dir DIR] COMMAND ...\n"
+           "       leanlog-cli --help | --version | help COMMAND\ncommands:\n";
     for (const auto& command : CliCommands())
-        err << "  " << command.usage << '\n';
+        out << "  " << command.usage << '\n';
+}
+
+/// --help, --version and help COMMAND: on standard output, exit 0.
+std::optional<int> Informational(const std::vector<std::string>& args)
+{
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
+        PrintUsage(std::cout);
+        return kExitOk;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "leanlog-cli " << LEANLOG_VERSION << '\n';
+        return kExitOk;
+    }
+    if (args.size() == 2 && args[0] == "help") {
+        for (const auto& command : CliCommands())
+            if (args[1] == command.name) {
+                std::cout << "usage: leanlog-cli [--data-dir DIR] " << command.usage << '\n';
+                return kExitOk;
+            }
+    }
+    return std::nullopt;
 }
 
 int Fail(std::ostream& err, const std::string& message, int status)
@@ -39,6 +61,8 @@ CDataFolder ResolveFolder(const std::optional<std::string>& dataDir)
 int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
+    if (const auto status = Informational(args))
+        return *status;
     std::optional<std::string> dataDir;
     size_t next = 0;
     while (next < args.size() && args[next] == "--data-dir") {
