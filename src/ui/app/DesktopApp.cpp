@@ -10,6 +10,8 @@
 #include "ui/frame/MainFrame.h"
 #include "ui/app/WebProcesses.h"
 #include "ui/app/WindowStartupPrompts.h"
+#include "ui/app/DataTransfer.h"
+#include "app/DataBackup.h"
 #include "ui/controls/ColorTabCtrl.h"
 #include "ui/controls/WxText.h"
 
@@ -18,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -172,6 +175,19 @@ void CDesktopApp::BindCommands()
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowAboutLosingWeight(); }, kIdAboutLosingWeight);
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { StartDietOver(); }, kIdRestartDiet);
     Bind(wxEVT_MENU, [this](wxCommandEvent&) {
+        if (m_pModel)
+            ExportDaysTo(m_pFrame.get(), *m_pModel);
+    }, kIdExportDays);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) {
+        if (m_pModel && m_pFrame && ImportWeightsFrom(m_pFrame.get(), *m_pModel))
+            m_pFrame->View().SelectTab(kTabMain);
+    }, kIdImportWeights);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) {
+        if (m_pModel)
+            BackUpDataTo(m_pFrame.get(), *m_pModel);
+    }, kIdBackUpData);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { RestoreDataFromBackup(); }, kIdRestoreData);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) {
         if (m_pFrame)
             m_pFrame->Close();
     }, kIdAppExit);
@@ -190,6 +206,52 @@ void CDesktopApp::ShowHowItWorks()
 void CDesktopApp::ShowAboutLosingWeight()
 {
     ShowHtmlDialog(m_pFrame.get(), AboutLosingWeightHtml());
+}
+
+void CDesktopApp::RestoreDataFromBackup()
+{
+    if (!m_pModel || !m_pFrame)
+        return;
+    const auto source = AskRestoreSource(m_pFrame.get());
+    if (!source)
+        return;
+    const CDataFolder folder = m_pModel->Folder();
+    try {
+        RestoreData(folder, *source, [this, &folder] {
+            const std::string keep = SafetyBackupPath(folder);
+            std::filesystem::create_directories(std::filesystem::path(keep).parent_path());
+            BackUpData(*m_pModel, keep);
+            // The frame shows the model: both go before the file is replaced.
+            m_pFrame->Destroy();
+            m_pModel->ExitInstance();
+            m_pModel.reset();
+        });
+    } catch (const std::exception& e) {
+        ShowError(m_pFrame.get(), e.what());
+        if (m_pModel)
+            return;
+    }
+    Reload(folder);
+}
+
+void CDesktopApp::Reload(const CDataFolder& folder)
+{
+    try {
+        m_pModel = std::make_unique<CLeanlogApp>(folder);
+        CWindowStartupPrompts prompts(nullptr, true);
+        if (m_pModel->InitData(prompts) == CLeanlogApp::EStartup::Cancelled) {
+            m_pModel.reset();
+            return;
+        }
+    } catch (const std::exception& e) {
+        m_pModel.reset();
+        ShowError(nullptr, std::string("Leanlog cannot load the restored data.\n\n") + e.what());
+        return;
+    }
+    auto* frame = new CMainFrame(*m_pModel);
+    m_pFrame = frame;
+    SetTopWindow(frame);
+    frame->Show();
 }
 
 void CDesktopApp::StartDietOver()

@@ -54,6 +54,9 @@ public:
     void ShowAboutLosingWeight();
     /// File > Restart Diet: the New Diet dialog, the new diet, then tab 0.
     void StartDietOver();
+    /// File > Restore Data: the chosen backup replaces the data (the current
+    /// data kept first), then the model and the frame are made anew.
+    void RestoreDataFromBackup();
 
     /// The environment variable that makes the program a start-up
     /// benchmark: the About box closes at once, a line "frame shown ..." is
@@ -66,6 +69,8 @@ private:
     /// that one to come to the front (or says it runs) and returns false.
     bool HoldFolder(const CDataFolder& folder);
     void BindCommands();
+    /// A new model and frame on the folder, without the start-up questions.
+    void Reload(const CDataFolder& folder);
     void ReportFirstPaint();
 
     /// Held from start-up to exit: one writer per data folder.
