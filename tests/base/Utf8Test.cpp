@@ -22,12 +22,7 @@ std::string Repeat(const std::string& text, int times)
 
 TEST(Utf8, CountsAndCutsWholeCharacters)
 {
-    const struct
-    {
-        std::string text;
-        std::size_t characters, limit;
-        std::string kept;
-    } cases[] = {
+    const struct { std::string text; std::size_t characters, limit; std::string kept; } cases[] = {
         {"Main", 4, 50, "Main"},
         {"Graph", 5, 5, "Graph"},                                 // exactly the limit
         {std::string(60, 'a'), 60, 50, std::string(50, 'a')},

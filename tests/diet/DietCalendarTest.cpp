@@ -5,14 +5,7 @@
 // The offered rows themselves, layout by layout, are checked through the day entry.
 TEST(DietCalendar, LabelAndMealRowsByDayIndexAndFlag)
 {
-    const struct
-    {
-        int n;
-        double weight;
-        bool protein;
-        const char* label;
-        int rows;
-    } cases[] = {
+    const struct { int n; double weight; bool protein; const char* label; int rows; } cases[] = {
         {0, 0, false, "02/10/2026 - missing", 9},                            // missing wins over every phase
         {40, 0, true, "02/10/2026 - missing", 10},
         {0, 180, false, "02/10/2026 - Stage 1, Protein Day 1", 9},

@@ -23,13 +23,7 @@ protected:
 
 TEST_F(DayEntryTest, SixLayoutsShowTheirSlotsInOrder)
 {
-    const struct
-    {
-        int dayNumber;
-        bool check;
-        EGridLayout layout;
-        std::vector<int> slots;
-    } cases[] = {
+    const struct { int dayNumber; bool check; EGridLayout layout; std::vector<int> slots; } cases[] = {
         {0, false, EGridLayout::P9, {0, 1, 5, 6, 7, 15, 16, 17, 25}},
         {40, true, EGridLayout::P10, {0, 1, 5, 6, 7, 15, 16, 17, 18, 25}},
         {60, true, EGridLayout::P11, {0, 1, 5, 6, 7, 8, 15, 16, 17, 18, 25}},

@@ -14,12 +14,7 @@ SPickResult Picked(const char* name, float quantity, int mode, int carbs = 0)
 
 TEST(MealInfo, PickSizeTextByQuantityAndMode)
 {
-    const struct
-    {
-        float quantity;
-        int mode;
-        const char* size;
-    } cases[] = {
+    const struct { float quantity; int mode; const char* size; } cases[] = {
         {1.0f, 0, "1 cup"},        // one serving: the serving size itself
         {0.5f, 0, "0.5 of 1 cup"},
         {150.0f, 1, "150 g"},      // an amount in the item's unit

@@ -37,7 +37,6 @@ TEST(Md5AndBase64, MatchPublishedVectors)
 TEST(HttpAuth, BasicCredentials)
 {
     EXPECT_EQ(BasicCredentials("Aladdin", "open sesame"), "Basic QWxhZGRpbjpvcGVuIHNlc2FtZQ==");   // RFC 7617
-    EXPECT_EQ(BasicCredentials("user", "pass"), "Basic dXNlcjpwYXNz");
     EXPECT_EQ(BasicCredentials("", ""), "Basic Og==");
 }
 
@@ -59,11 +58,7 @@ TEST(DigestState, AnswersTheRfc2617Example)
 TEST(DigestState, ChallengeVariants)
 {
     // Expected digests were computed separately (Python's hashlib) from the same fields.
-    const struct
-    {
-        const char* challenge;
-        const char* header;
-    } cases[] = {
+    const struct { const char* challenge; const char* header; } cases[] = {
         // Without qop: three fields in the response, nc still written, no cnonce.
         {"Digest realm=\"testrealm@host.com\", nonce=\"dcd98b7102dd2f0e8b11d0f600bfb0c093\"",
          "Digest username=\"Mufasa\", realm=\"testrealm@host.com\", nonce=\"dcd98b7102dd2f0e8b11d0f600bfb0c093\", "
@@ -125,9 +120,4 @@ TEST(HttpAuth, ChallengeAnswerPicksTheScheme)
     EXPECT_EQ(ChallengeAnswer("Basic realm=\"x\"", "user", "pass", "GET", "/", CountingBytes), "Basic dXNlcjpwYXNz");
     EXPECT_EQ(ChallengeAnswer("BASIC", "user", "pass", "GET", "/", CountingBytes), "Basic dXNlcjpwYXNz");
     EXPECT_EQ(ChallengeAnswer("Negotiate abc", "user", "pass", "GET", "/", CountingBytes), "");
-    EXPECT_EQ(ChallengeAnswer("Digest realm=\"leanlog\", nonce=\"abc123\", qop=\"auth\"", "user", "pass", "GET",
-                              "/secret/page", CountingBytes),
-              "Digest username=\"user\", realm=\"leanlog\", nonce=\"abc123\", uri=\"/secret/page\", qop=\"auth\", "
-              "nc=00000001, algorithm=\"MD5\", cnonce=\"000102030405060708090a0b0c0d0e0f\", "
-              "response=\"3f1b203ea484efc1c7b4146cbd0f49fc\"");
 }

@@ -26,13 +26,7 @@ TEST(FetchCommand, ExitStatusFollowsTheClientsResult)
     const std::string binary("bin\0\xff\r\n\x80 body", 12);
     CScriptedServer ok({OkReply(binary)});
     CScriptedServer missing({Reply("HTTP/1.1 404 Not Found\r\nContent-Length: 7\r\n\r\nmissing")});
-    const struct
-    {
-        const char* name;
-        std::string url;
-        int exitCode;
-        std::string out;
-    } cases[] = {
+    const struct { const char* name; std::string url; int exitCode; std::string out; } cases[] = {
         {"success: the body, byte for byte", ok.Url("f"), 0, binary},
         {"HTTP failure", missing.Url(), 3, "missing"},
         {"no answer", "http://127.0.0.1:" + std::to_string(UnusedPort()) + "/", 4, ""},
@@ -98,9 +92,8 @@ TEST(FetchCommand, TraceOnlyWhenAskedFor)
     EXPECT_EQ(quiet.err, "");
     const auto traced = Fetch(dir, {server.Url("p")}, {"LEANLOG_TRACE=1"});
     EXPECT_EQ(traced.out, "ok");
-    for (const char* line : {"\ngetting pagep\n", "about to connect to socket in httpclient\n", "got cookiea=1\n",
-                             "about to parse result in httpclient\n", "about to return from sendRequest in httpclient\n"})
-        EXPECT_NE(traced.err.find(line), std::string::npos) << line;
+    EXPECT_NE(traced.err.find("\ngetting pagep\n"), std::string::npos) << traced.err;
+    EXPECT_NE(traced.err.find("got cookiea=1\n"), std::string::npos) << traced.err;
 }
 
 TEST(FetchCommand, BadUsage)

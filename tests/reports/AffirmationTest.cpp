@@ -127,11 +127,7 @@ TEST(Affirmation, GainRulesByUpNow)
 
 TEST(Affirmation, WholeDietsPickTheirRule)
 {
-    const struct
-    {
-        std::initializer_list<double> weights;
-        const char* line;
-    } cases[] = {
+    const struct { std::initializer_list<double> weights; const char* line; } cases[] = {
         {{200}, ""},                                                    // a single day
         {{200, 200, 200, 200}, "You will break out soon"},              // three plateaus
         {{200, 200, 200, 200, 199}, "Congratulations 1 down!"},         // a loss ends the plateau run

@@ -153,13 +153,7 @@ TEST(ProgressGraph, StageMarksAndTicksOverEightyDays)
 
 TEST(ProgressGraph, ScaleTakesTruncatedWeightsAndTheGoal)
 {
-    const struct
-    {
-        const char* why;
-        std::initializer_list<double> weights;
-        int goal;
-        int max, min;
-    } cases[] = {
+    const struct { const char* why; std::initializer_list<double> weights; int goal; int max, min; } cases[] = {
         {"goal below every weight", {200, 190}, 120, 200, 120},
         {"goal inside the range", {200, 190}, 195, 200, 190},
         {"goal above every weight", {150, 150}, 160, 150, 150},

@@ -7,13 +7,7 @@
 
 TEST(StatusAdvice, FirstMatchingRowOfTheTable)
 {
-    const struct
-    {
-        const char* why;
-        SAdviceInputs in;
-        const char* line;
-        bool proteinDayNeeded;
-    } cases[] = {
+    const struct { const char* why; SAdviceInputs in; const char* line; bool proteinDayNeeded; } cases[] = {
         // protein day, in ketosis
         {"ketosis, 10001 carbs", {true, 1, 10001, 0, 1, 20, false}, "You had too many carbs yesterday and need another protein day<br>", true},
         {"ketosis, 10000 carbs is not too many", {true, 1, 10000, 0, 1, 20, false}, "You can return to a normal day<br>", false},
@@ -45,11 +39,7 @@ TEST(StatusAdvice, FirstMatchingRowOfTheTable)
 
 TEST(StatusAdvice, TrendHasAOnePoundMarginEachWay)
 {
-    const struct
-    {
-        std::optional<double> earlier, recent, whole;
-        const char* line;
-    } cases[] = {
+    const struct { std::optional<double> earlier, recent, whole; const char* line; } cases[] = {
         {200, 198.9, 198.9, "Your weight is trending downward<br>"},
         {200, 199, 198, "Your weight trend is neutral<br>"},   // recent exactly 1 below: not below the margin
         {200, 198, 199, "Your weight trend is neutral<br>"},   // whole must fall too

@@ -144,13 +144,7 @@ TEST(StatusAdvisor, EmptyDietShowsAShortPageAndNeedsNoProteinDay)
 
 TEST(StatusAdvisor, CurrentDayIsTheLastOfTheWeighedRun)
 {
-    const struct
-    {
-        const char* why;
-        std::vector<STestDay> days;
-        int cur, elapsed;
-        double rate;
-    } cases[] = {
+    const struct { const char* why; std::vector<STestDay> days; int cur, elapsed; double rate; } cases[] = {
         {"second day not weighed", {{200}, {0}}, 0, 0, 0},
         {"first day not weighed", {{0}, {190}, {189}}, 0, 0, 0},
         {"a gap ends the run", {{200}, {198}, {0}, {150}}, 1, 1, 2},
@@ -232,12 +226,7 @@ TEST(StatusAdvisor, RateGoalMaintenanceAndTrendLines)
     std::vector<STestDay> range = DaysOfWeight(60, 180);
     range[52].weight = 181.7;
     range[53].weight = 179.4;
-    const struct
-    {
-        std::vector<STestDay> days;
-        int goal;
-        const char* expected;
-    } cases[] = {
+    const struct { std::vector<STestDay> days; int goal; const char* expected; } cases[] = {
         {{{150}}, 150, "Your current weight is 150.00<br>You have achieved your goal weight<br>"},
         {{{160}, {150}}, 151, "Your current weight is 150.00<br>You have achieved your goal weight<br>"},
         // losing nothing or gaining: no "current rate" line

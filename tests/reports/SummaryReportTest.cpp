@@ -30,12 +30,7 @@ TEST(SummaryReport, GoldenPages)
     seeSawDays[2]->isProteinDay = true;   // only the current day's flag shapes the heading
     std::vector<STestDay> stageTwo(41, STestDay{200});
     stageTwo.back() = {199.5, 0, true};
-    const struct
-    {
-        const char* why;
-        CDayList days;
-        std::string heading, body;
-    } cases[] = {
+    const struct { const char* why; CDayList days; std::string heading, body; } cases[] = {
         {"steady loss", MakeDietOfWeights({200, 199, 198}), "01/17/2006 - Stage 1, Protein Day 3",
          start + "198.00 pounds<br>From the start of the diet you have lost  2.00 pounds<p>2 pounds, and going strong!"
                  "<p>You have lost continuously on this diet with 0 plateaus\n"},
