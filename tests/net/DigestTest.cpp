@@ -60,7 +60,8 @@ TEST(DigestState, ChallengeVariants)
     // Expected digests were computed separately (Python's hashlib) from the same fields.
     const std::string realmNonce = "realm=\"testrealm@host.com\", nonce=\"dcd98b7102dd2f0e8b11d0f600bfb0c093\"";
     const std::string start = "Digest username=\"Mufasa\", " + realmNonce + ", uri=\"/dir/index.html\", ";
-    const std::string withoutQop = start + "nc=00000001, algorithm=\"MD5\", response=\"670fd8c2df070c60b045671b8b24ff02\"";
+    const std::string withoutQop =
+        start + "nc=00000001, algorithm=\"MD5\", response=\"670fd8c2df070c60b045671b8b24ff02\"";
     const std::pair<std::string, std::string> cases[] = {
         // Without qop: three fields in the response, nc still written, no cnonce.
         {"Digest " + realmNonce, withoutQop},

@@ -25,8 +25,8 @@ TEST(FetchCommand, ExitStatusAndOutputFollowTheClientsResult)
     CScriptedServer ok({OkReply(binary)});
     CScriptedServer missing({Reply("HTTP/1.1 404 Not Found\r\nContent-Length: 7\r\n\r\nmissing")});
     CScriptedServer head({Reply("HTTP/1.1 200 OK\r\nX-One:  1 \r\nContent-Length: 4\r\n\r\nbody")});
-    CScriptedServer guarded({Reply("HTTP/1.1 401 No\r\nWWW-Authenticate: Basic realm=\"r\"\r\nContent-Length: 0\r\n\r\n"),
-                             OkReply("in")});
+    CScriptedServer guarded(
+        {Reply("HTTP/1.1 401 No\r\nWWW-Authenticate: Basic realm=\"r\"\r\nContent-Length: 0\r\n\r\n"), OkReply("in")});
     const struct { const char* name; std::vector<std::string> args; int exitCode; std::string out; } cases[] = {
         {"success: the body, byte for byte", {ok.Url("f")}, 0, binary},
         {"HTTP failure", {missing.Url()}, 3, "missing"},

@@ -20,7 +20,8 @@ std::string AffirmationOf(const CDayList& days)
 /// A first diet losing `pounds` in one step, or a comeback after a gain day.
 std::string LossLine(double pounds, bool comeback)
 {
-    return AffirmationOf(comeback ? MakeDietOfWeights({300, 301, 301 - pounds}) : MakeDietOfWeights({300, 300 - pounds}));
+    return AffirmationOf(comeback ? MakeDietOfWeights({300, 301, 301 - pounds})
+                                  : MakeDietOfWeights({300, 300 - pounds}));
 }
 
 } // namespace

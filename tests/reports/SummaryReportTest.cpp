@@ -11,7 +11,8 @@ TEST(SummaryReport, WalkCountsEveryKindOfStep)
                                    double(w.gainIncidents), w.totalGained, double(w.gainStreak), w.lastLow, w.lastHigh,
                                    w.lastStep};
     };
-    // gain days, loss days, plateaus, plateau run, gain incidents, total gained, gain streak, last low, last high, last step
+    // gain days, loss days, plateaus, plateau run, gain incidents, total gained, gain streak,
+    // last low, last high, last step
     // +1 (first step), 0, +1 (after no change), -2, 0, +3 (after no change)
     EXPECT_EQ(walked({200, 201, 201, 202, 200, 200, 203}, 7), (std::vector<double>{3, 1, 2, 0, 3, 5, 1, 200, 203, -3}));
     // -2, +1, -2, +1, 0: gains right after a loss are no incidents; the no-change step keeps the streak

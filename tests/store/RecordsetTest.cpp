@@ -119,7 +119,8 @@ TEST_F(RecordsetTest, StoredValuesKeepTheirLimits)
     for (int i = 0; i < 40; ++i)
         accented += "\xC3\xA9";   // 40 characters fit, however many bytes
     AddDay(182.6, accented);
-    EXPECT_EQ(QueryText(*m_db, "SELECT weight || ' ' || typeof(weight) FROM " + kTable), "182 integer");   // whole pounds
+    // Whole pounds.
+    EXPECT_EQ(QueryText(*m_db, "SELECT weight || ' ' || typeof(weight) FROM " + kTable), "182 integer");
     try {
         AddDay(180, std::string(41, 'a'));
         FAIL() << "an overlong item was stored";

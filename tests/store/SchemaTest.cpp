@@ -56,7 +56,8 @@ TEST_F(SchemaTest, DailyTableHasEightyColumnsInDesignedOrder)
             expected += std::string("BF") + slot + part + " ";
     for (const char* meal : {"L", "D"}) {
         expected += std::string(meal) + "supplement ";
-        for (const char* slot : {"protein", "protein2", "veggie", "salad", "fruit", "grain", "beverage", "misc", "snack"})
+        for (const char* slot :
+             {"protein", "protein2", "veggie", "salad", "fruit", "grain", "beverage", "misc", "snack"})
             for (const char* part : {"Item", "Size", "Carbs"})
                 expected += std::string(meal) + slot + part + " ";
     }
