@@ -13,53 +13,29 @@ const std::string kFace = "\xF0\x9F\x99\x82";   // a four-byte character
 std::string Repeat(const std::string& text, int times)
 {
     std::string out;
-    for (int i = 0; i < times; ++i)
+    while (times-- > 0)
         out += text;
     return out;
 }
 
 } // namespace
 
-TEST(Utf8Prefix, KeepsWholeCharactersUpToTheLimit)
+TEST(Utf8, CountsAndCutsWholeCharacters)
 {
-    struct SCase
-    {
-        const char* why;
-        std::string text;
-        std::size_t maxChars;
-        std::string kept;
+    const struct { std::string text; std::size_t characters, limit; std::string kept; } cases[] = {
+        {"Main", 4, 50, "Main"},
+        {"Graph", 5, 5, "Graph"},                                 // exactly the limit
+        {std::string(60, 'a'), 60, 50, std::string(50, 'a')},
+        {"", 0, 50, ""},
+        {"Main", 4, 0, ""},
+        {"ab" + kE + "cd", 5, 3, "ab" + kE},                      // a byte cut at 3 would split é
+        {"ab" + kE + "cd", 5, 2, "ab"},
+        {kEuro + kFace + kEuro, 3, 2, kEuro + kFace},
+        {Repeat(kE, 60), 60, 50, Repeat(kE, 50)},
+        {kFace + kE + "a", 3, 9, kFace + kE + "a"},
     };
-    const SCase cases[] = {
-        {"ASCII shorter than the limit", "Main", 50, "Main"},
-        {"ASCII exactly the limit", "Graph", 5, "Graph"},
-        {"ASCII longer than the limit", std::string(60, 'a'), 50, std::string(50, 'a')},
-        {"empty", "", 50, ""},
-        {"limit zero", "Main", 0, ""},
-        // A byte cut at 3 would keep only the first byte of é.
-        {"two-byte character straddling the limit", "ab" + kE + "cd", 3, "ab" + kE},
-        {"two-byte character just past the limit", "ab" + kE + "cd", 2, "ab"},
-        {"three- and four-byte characters", kEuro + kFace + kEuro, 2, kEuro + kFace},
-        {"two-byte characters longer than the limit", Repeat(kE, 60), 50, Repeat(kE, 50)},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Utf8Prefix(c.text, c.maxChars), c.kept) << c.why;
-}
-
-TEST(Utf8CharacterCount, CountsCharactersNotBytes)
-{
-    struct SCase
-    {
-        std::string text;
-        std::size_t characters;
-    };
-    const SCase cases[] = {
-        {"", 0},
-        {"Main", 4},
-        {kE, 1},
-        {"Caf" + kE, 4},
-        {kEuro + "5", 2},
-        {kFace + kE + "a", 3},
-    };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(CharacterCount(c.text), c.characters) << c.text;
+        EXPECT_EQ(Utf8Prefix(c.text, c.limit), c.kept) << c.text << " cut at " << c.limit;
+    }
 }

@@ -17,12 +17,7 @@ HttpUrl Url(const std::string& text)
 
 TEST(CookieJar, DomainMatchIsOnDotBoundariesOnly)
 {
-    const struct
-    {
-        const char* host;
-        const char* domain;
-        bool matches;
-    } cases[] = {
+    const struct { const char* host; const char* domain; bool matches; } cases[] = {
         {"example.org", "example.org", true},
         {"shop.example.org", "example.org", true},
         {"shop.example.org", ".example.org", true},     // one leading dot is ignored
@@ -94,11 +89,7 @@ TEST(CookieJar, BuildsTheCookieLineForEachRequest)
     ASSERT_TRUE(jar.AddFromHeader("Set-Cookie: shop=3; path=/shop", shop));
     ASSERT_TRUE(jar.AddFromHeader("Set-Cookie: deep=4; domain=shop.example.org; path= /shop/cart ", shop));
 
-    const struct
-    {
-        const char* url;
-        const char* header;
-    } cases[] = {
+    const struct { const char* url; const char* header; } cases[] = {
         {"http://shop.example.org/shop/cart?x=1", "Cookie: host=1; wide=2; shop=3; deep=4\r\n"},
         // The path test ignores case and has no boundary: "/SHOPPING" starts with "/shop".
         {"http://SHOP.example.org/SHOPPING", "Cookie: host=1; wide=2; shop=3\r\n"},

@@ -36,29 +36,14 @@ std::string AuthorizationOf(const std::string& request)
 
 TEST(HttpClientAuth, AnswersChallengesOnce)
 {
-    // Digest responses were computed separately (Python's hashlib) for
-    // user "user", password "pass", realm "leanlog", nonce "abc123",
-    // uri "/secret/page", client nonce 000102...0f.
+    // The Digest response was computed separately (Python's hashlib); its uri leaves out the query.
     const char* digestStart = "Digest username=\"user\", realm=\"leanlog\", nonce=\"abc123\", uri=\"/secret/page\", ";
-    const struct
-    {
-        const char* name;
-        std::string challenge;
-        std::string authorization;
-    } cases[] = {
-        {"Basic", "WWW-Authenticate: Basic realm=\"leanlog\"", "Basic dXNlcjpwYXNz"},
+    const struct { const char* name; std::string challenge; std::string authorization; } cases[] = {
+        {"Basic, header name in any case", "www-authenticate: Basic realm=\"leanlog\"", "Basic dXNlcjpwYXNz"},
         {"Digest with qop", "WWW-Authenticate: Digest realm=\"leanlog\", nonce=\"abc123\", qop=\"auth\"",
          std::string(digestStart) + "qop=\"auth\", nc=00000001, algorithm=\"MD5\", "
                                     "cnonce=\"000102030405060708090a0b0c0d0e0f\", "
                                     "response=\"3f1b203ea484efc1c7b4146cbd0f49fc\""},
-        {"Digest without qop", "www-authenticate: Digest realm=\"leanlog\", nonce=\"abc123\", opaque=\"op\"",
-         std::string(digestStart) + "nc=00000001, algorithm=\"MD5\", opaque=\"op\", "
-                                    "response=\"559cb77d1833de0192283dc9e39ff972\""},
-        {"Digest MD5-sess", "WWW-Authenticate: Digest realm=\"leanlog\", nonce=\"abc123\", qop=\"auth\", "
-                            "algorithm=\"MD5-sess\"",
-         std::string(digestStart) + "qop=\"auth\", nc=00000001, algorithm=\"MD5-SESS\", "
-                                    "cnonce=\"000102030405060708090a0b0c0d0e0f\", "
-                                    "response=\"4fcf08218b8bcbb00ea6d46269f750ce\""},
         {"unknown scheme", "WWW-Authenticate: Negotiate abc", ""},
     };
     for (const auto& c : cases) {
@@ -77,28 +62,18 @@ TEST(HttpClientAuth, AnswersChallengesOnce)
 
 TEST(HttpClientAuth, SecondChallengeEndsTheExchange)
 {
-    const struct
-    {
-        const char* name;
-        bool credentials;
-        std::string authorization;
-    } cases[] = {
-        {"401 twice", true, "Basic dXNlcjpwYXNz"},
-        // Without credentials the request goes once more unchanged.
-        {"no credentials", false, "<none>"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    // Without credentials the request goes once more unchanged.
+    for (const bool credentials : {true, false}) {
         CScriptedServer server({Reply(Challenge(401, "WWW-Authenticate: Basic realm=\"x\""))});
         HttpClient client(TestOptions());
         ASSERT_EQ(client.Open("GET", server.Url()), 0);
-        if (c.credentials)
+        if (credentials)
             client.SetCredentials("user", "pass");
         EXPECT_EQ(client.Send(), kHttpFailed);
         EXPECT_EQ(client.GetStatusCode(), 401);
         const auto requests = server.Requests();
         ASSERT_EQ(requests.size(), 2u);
-        EXPECT_EQ(AuthorizationOf(requests[1]), c.authorization);
+        EXPECT_EQ(AuthorizationOf(requests[1]), credentials ? "Basic dXNlcjpwYXNz" : "<none>");
     }
 }
 

@@ -17,12 +17,7 @@ std::string RefreshPage(const std::string& target, const std::string& before = "
 
 TEST(HttpClientRedirect, LoopsEndAfterSixRequests)
 {
-    const struct
-    {
-        const char* name;
-        std::string reply;
-        int status;
-    } loops[] = {
+    const struct { const char* name; std::string reply; int status; } loops[] = {
         {"302 to itself", Redirect(302, kSelf + "again"), 302},
         {"302 without Location", Redirect(302, ""), 302},
         {"307 to itself", Redirect(307, kSelf + "again"), 307},

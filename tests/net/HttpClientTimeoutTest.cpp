@@ -30,37 +30,48 @@ SScriptedReply Paused(std::string first, std::chrono::milliseconds pause, std::s
 
 } // namespace
 
+enum class EVia { kDirect, kProxy, kTls, kNoServer };
+
 // Each case lasts at least as long as the wait that should end it (a
 // timeout, or the server's pause) and well short of the timeout that should
 // not; the margins are wide so that a busy machine does not change the outcome.
 TEST(HttpClientTimeout, FirstByteAndBetweenBlockTimeoutsAreDistinct)
 {
     const std::string head = "HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\n";
+    const SScriptedReply silent = Paused("", 0ms, "", true);
     const struct
     {
         const char* name;
         SScriptedReply reply;
-        std::chrono::milliseconds firstByte;
-        std::chrono::milliseconds betweenBlocks;
+        std::chrono::milliseconds firstByte, betweenBlocks;
         int result;
-        long long minMs;
-        long long maxMs;
+        long long minMs, maxMs;
+        EVia via = EVia::kDirect;
     } cases[] = {
-        {"silent server", Paused("", 0ms, "", true), 200ms, 1500ms, kHttpNoAnswer, 200, 4000},
+        {"silent server", silent, 200ms, 1500ms, kHttpNoAnswer, 200, 4000},
         {"first bytes too late", Paused("", 700ms, head + "body"), 200ms, 1500ms, kHttpNoAnswer, 200, 4000},
         {"pause between blocks within the second timeout", Paused(head, 500ms, "body"), 200ms, 1500ms, kHttpOk, 500,
          4000},
         {"stall after the first bytes", Paused(head + "bo", 0ms, "", true), 200ms, 1500ms, kHttpNoAnswer, 1500, 4000},
         // A long timeout of the other kind does not hold the client.
-        {"silent server, long second timeout", Paused("", 0ms, "", true), 300ms, 5000ms, kHttpNoAnswer, 300, 2500},
+        {"silent server, long second timeout", silent, 300ms, 5000ms, kHttpNoAnswer, 300, 2500},
         {"stall after the status line, long first timeout", Paused("HTTP/1.1 200 OK\r\n", 0ms, "", true), 5000ms,
          300ms, kHttpNoAnswer, 300, 2500},
+        // The proxy and the TLS handshake have the first-byte timeout too.
+        {"silent proxy", silent, 200ms, 5000ms, kHttpNoAnswer, 200, 2500, EVia::kProxy},
+        {"https to a server that never speaks TLS", silent, 200ms, 5000ms, kHttpNoAnswer, 200, 2500, EVia::kTls},
+        {"nothing listening", silent, 3000ms, 3000ms, kHttpNoAnswer, 0, 2000, EVia::kNoServer},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         CScriptedServer server({c.reply});
+        CScriptedServer origin({Reply(Redirect(305, server.Url()))});
+        const std::string port = std::to_string(c.via == EVia::kNoServer ? UnusedPort() : server.Port());
+        const std::string url = c.via == EVia::kProxy ? origin.Url()
+                                : c.via == EVia::kTls ? "https://127.0.0.1:" + port + "/"
+                                                      : "http://127.0.0.1:" + port + "/";
         HttpClient client(TestOptions(c.firstByte, c.betweenBlocks));
-        const auto [result, ms] = TimedFetch(client, server.Url());
+        const auto [result, ms] = TimedFetch(client, url);
         EXPECT_EQ(result, c.result);
         EXPECT_GE(ms, c.minMs);
         EXPECT_LT(ms, c.maxMs);
@@ -68,25 +79,6 @@ TEST(HttpClientTimeout, FirstByteAndBetweenBlockTimeoutsAreDistinct)
             EXPECT_EQ(client.GetStatusCode(), -1);
             EXPECT_EQ(client.GetBodyLength(), 0u);
         }
+        EXPECT_EQ(server.Connections(), c.via == EVia::kNoServer ? 0u : 1u);
     }
-}
-
-TEST(HttpClientTimeout, NoServerIsNoAnswer)
-{
-    HttpClient client(TestOptions());
-    const auto [result, ms] = TimedFetch(client, "http://127.0.0.1:" + std::to_string(UnusedPort()) + "/");
-    EXPECT_EQ(result, kHttpNoAnswer);
-    EXPECT_LT(ms, 2000);
-    EXPECT_EQ(client.GetStatusCode(), -1);
-}
-
-TEST(HttpClientTimeout, TheProxyHasTheSameTimeouts)
-{
-    CScriptedServer proxy({Paused("", 0ms, "", true)});
-    CScriptedServer origin({Reply(Redirect(305, proxy.Url()))});
-    HttpClient client(TestOptions(200ms, 5000ms));
-    const auto [result, ms] = TimedFetch(client, origin.Url());
-    EXPECT_EQ(result, kHttpNoAnswer);
-    EXPECT_LT(ms, 2500);
-    EXPECT_EQ(proxy.Connections(), 1u);
 }

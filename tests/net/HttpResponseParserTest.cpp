@@ -56,6 +56,12 @@ SOutcome ParseEverySplit(const std::string& bytes, SResponseLimits limits = {})
     return whole;
 }
 
+constexpr auto kDone = EParseState::kDone;
+constexpr auto kError = EParseState::kError;
+using enum EResponseError;
+const std::string kOk = "HTTP/1.1 200 OK\r\n";
+const std::string kChunked = kOk + "Transfer-Encoding: chunked\r\n\r\n";
+
 } // namespace
 
 TEST(HttpResponseParser, FramesBodiesAlikeAtEverySplit)
@@ -64,54 +70,40 @@ TEST(HttpResponseParser, FramesBodiesAlikeAtEverySplit)
     {
         const char* name;
         std::string bytes;
-        EParseState state;
         EResponseError error;
         int status;
         std::string body;
     } cases[] = {
-        {"length", "HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nhello", EParseState::kDone, EResponseError::kNone,
-         200, "hello"},
-        {"bytes after the length are ignored", "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nhello",
-         EParseState::kDone, EResponseError::kNone, 200, "he"},
-        {"to the end", "HTTP/1.0 200 OK\r\nServer: x\r\n\r\nall of it", EParseState::kDone, EResponseError::kNone,
-         200, "all of it"},
-        {"interim 100 skipped", "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok",
-         EParseState::kDone, EResponseError::kNone, 200, "ok"},
-        {"chunked with an extension", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5;ext=1\r\nhello\r\n0\r\n\r\n",
-         EParseState::kDone, EResponseError::kNone, 200, "hello"},
+        {"length", kOk + "Content-Length: 5\r\n\r\nhello", kNone, 200, "hello"},
+        {"bytes after the length are ignored", kOk + "Content-Length: 2\r\n\r\nhello", kNone, 200, "he"},
+        {"to the end", "HTTP/1.0 200 OK\r\nServer: x\r\n\r\nall of it", kNone, 200, "all of it"},
+        {"interim 100 skipped",
+         "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok", kNone, 200, "ok"},
+        {"chunked with an extension", kChunked + "5;ext=1\r\nhello\r\n0\r\n\r\n", kNone, 200, "hello"},
         {"chunked, upper-case hex, trailers unread",
-         "HTTP/1.1 200 OK\r\ntransfer-encoding: gzip, CHUNKED\r\n\r\nA\r\n0123456789\r\n3 \r\nabc\r\n0\r\nT: x\r\n\r\n",
-         EParseState::kDone, EResponseError::kNone, 200, "0123456789abc"},
+         kOk + "transfer-encoding: gzip, CHUNKED\r\n\r\nA\r\n0123456789\r\n3 \r\nabc\r\n0\r\nT: x\r\n\r\n", kNone, 200,
+         "0123456789abc"},
         {"chunked wins over a length",
-         "HTTP/1.1 200 OK\r\nContent-Length: 99\r\nTransfer-Encoding: chunked\r\n\r\n2\r\nhi\r\n0\r\n\r\n",
-         EParseState::kDone, EResponseError::kNone, 200, "hi"},
+         kOk + "Content-Length: 99\r\nTransfer-Encoding: chunked\r\n\r\n2\r\nhi\r\n0\r\n\r\n", kNone, 200, "hi"},
         {"chunked named only in the body",
-         "HTTP/1.1 200 OK\r\n\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n", EParseState::kDone,
-         EResponseError::kNone, 200, "Transfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n"},
-        {"no blank line", "HTTP/1.1 200 OK\r\nServer: x", EParseState::kDone, EResponseError::kNone, 200, ""},
-        {"no body for 204 and 304", "HTTP/1.1 204 No Content\r\nContent-Length: 10\r\n\r\n", EParseState::kDone,
-         EResponseError::kNone, 204, ""},
-        {"status read as atoi reads it", "HTTP/1.1 302x Found\r\nContent-Length: 0\r\n\r\n", EParseState::kDone,
-         EResponseError::kNone, 302, ""},
-        {"two blanks leave no status", "HTTP/1.1  200 OK\r\n\r\n", EParseState::kDone, EResponseError::kNone, 0, ""},
-        {"nothing at all", "", EParseState::kError, EResponseError::kNoResponse, -1, ""},
-        {"short body", "HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nhello", EParseState::kError,
-         EResponseError::kTruncated, 200, ""},
-        {"headers end early, length promised", "HTTP/1.1 200 OK\r\nContent-Length: 10\r\n", EParseState::kError,
-         EResponseError::kTruncated, 200, ""},
-        {"no final chunk", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n", EParseState::kError,
-         EResponseError::kTruncated, 200, ""},
-        {"lengths that differ", "HTTP/1.1 200 OK\r\nContent-Length: 2\r\nContent-Length: 3\r\n\r\nabc",
-         EParseState::kError, EResponseError::kBadLength, 200, ""},
-        {"length not a number", "HTTP/1.1 200 OK\r\nContent-Length: +5\r\n\r\nhello", EParseState::kError,
-         EResponseError::kBadLength, 200, ""},
-        {"length beyond 64 bits", "HTTP/1.1 200 OK\r\nContent-Length: 99999999999999999999\r\n\r\n",
-         EParseState::kError, EResponseError::kBadLength, 200, ""},
+         kOk + "\r\n" + kChunked.substr(kOk.size()) + "5\r\nhello\r\n0\r\n\r\n", kNone, 200,
+         kChunked.substr(kOk.size()) + "5\r\nhello\r\n0\r\n\r\n"},
+        {"no blank line", kOk + "Server: x", kNone, 200, ""},
+        {"no body for 204 and 304", "HTTP/1.1 204 No Content\r\nContent-Length: 10\r\n\r\n", kNone, 204, ""},
+        {"status read as atoi reads it", "HTTP/1.1 302x Found\r\nContent-Length: 0\r\n\r\n", kNone, 302, ""},
+        {"two blanks leave no status", "HTTP/1.1  200 OK\r\n\r\n", kNone, 0, ""},
+        {"nothing at all", "", kNoResponse, -1, ""},
+        {"short body", kOk + "Content-Length: 10\r\n\r\nhello", kTruncated, 200, ""},
+        {"headers end early, length promised", kOk + "Content-Length: 10\r\n", kTruncated, 200, ""},
+        {"no final chunk", kChunked + "5\r\nhello\r\n", kTruncated, 200, ""},
+        {"lengths that differ", kOk + "Content-Length: 2\r\nContent-Length: 3\r\n\r\nabc", kBadLength, 200, ""},
+        {"length not a number", kOk + "Content-Length: +5\r\n\r\nhello", kBadLength, 200, ""},
+        {"length beyond 64 bits", kOk + "Content-Length: 99999999999999999999\r\n\r\n", kBadLength, 200, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const SOutcome outcome = ParseEverySplit(c.bytes);
-        EXPECT_EQ(outcome.state, c.state);
+        EXPECT_EQ(outcome.state, c.error == kNone ? kDone : kError);
         EXPECT_EQ(outcome.error, c.error);
         EXPECT_EQ(outcome.status, c.status);
         EXPECT_EQ(outcome.body, c.body);
@@ -120,7 +112,6 @@ TEST(HttpResponseParser, FramesBodiesAlikeAtEverySplit)
 
 TEST(HttpResponseParser, RefusesMalformedChunks)
 {
-    const std::string head = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
     const char* bodies[] = {
         "g\r\nx\r\n0\r\n\r\n",                    // not a hexadecimal digit
         "\r\n0\r\n\r\n",                          // no digits
@@ -134,9 +125,9 @@ TEST(HttpResponseParser, RefusesMalformedChunks)
     };
     for (const char* body : bodies) {
         SCOPED_TRACE(body);
-        const SOutcome outcome = ParseEverySplit(head + body);
-        EXPECT_EQ(outcome.state, EParseState::kError);
-        EXPECT_EQ(outcome.error, EResponseError::kBadChunk);
+        const SOutcome outcome = ParseEverySplit(kChunked + body);
+        EXPECT_EQ(outcome.state, kError);
+        EXPECT_EQ(outcome.error, kBadChunk);
         EXPECT_EQ(outcome.body, "");
     }
 }
@@ -146,24 +137,19 @@ TEST(HttpResponseParser, EnforcesItsCaps)
     SResponseLimits small;
     small.maxResponseBytes = 100;
     const std::string big(200, 'x');
-    const struct
-    {
-        const char* name;
-        std::string bytes;
-        EResponseError error;
-    } cases[] = {
-        {"declared length", "HTTP/1.1 200 OK\r\nContent-Length: 200\r\n\r\n", EResponseError::kTooLarge},
-        {"to the end", "HTTP/1.1 200 OK\r\n\r\n" + big, EResponseError::kTooLarge},
-        {"one large chunk", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nc8\r\n", EResponseError::kTooLarge},
+    const struct { const char* name; std::string bytes; EResponseError error; } cases[] = {
+        {"declared length", kOk + "Content-Length: 200\r\n\r\n", kTooLarge},
+        {"to the end", kOk + "\r\n" + big, kTooLarge},
+        {"one large chunk", kChunked + "c8\r\n", kTooLarge},
         {"many small chunks",
-         "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" + [] {
+         kChunked + [] {
              std::string chunks;
              for (int i = 0; i < 30; ++i)
                  chunks += "1\r\nx\r\n";
              return chunks;
          }(),
-         EResponseError::kTooLarge},
-        {"headers", "HTTP/1.1 200 OK\r\nX: " + big + "\r\n\r\n", EResponseError::kTooLarge},
+         kTooLarge},
+        {"headers", kOk + "X: " + big + "\r\n\r\n", kTooLarge},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -174,26 +160,26 @@ TEST(HttpResponseParser, EnforcesItsCaps)
 
     // Status line and headers: 256 KiB in all, interim blocks included.
     const std::string header = "X: " + std::string(1000, 'h') + "\r\n";
-    std::string fits = "HTTP/1.1 200 OK\r\n";
+    std::string fits = kOk;
     while (fits.size() + header.size() + 2 <= 256 * 1024)
         fits += header;
-    EXPECT_EQ(Parse(fits + "\r\n", {}).state, EParseState::kDone);
-    EXPECT_EQ(Parse(fits + header + "\r\n", {}).error, EResponseError::kHeaderTooLarge);
+    EXPECT_EQ(Parse(fits + "\r\n", {}).state, kDone);
+    EXPECT_EQ(Parse(fits + header + "\r\n", {}).error, kHeaderTooLarge);
     // Two blocks of 150 KiB each fit alone, not together.
     std::string half;
     while (half.size() < 150 * 1024)
         half += header;
-    EXPECT_EQ(Parse("HTTP/1.1 200 OK\r\n" + half + "\r\n", {}).state, EParseState::kDone);
+    EXPECT_EQ(Parse(kOk + half + "\r\n", {}).state, kDone);
     EXPECT_EQ(Parse("HTTP/1.1 100 Continue\r\n" + half + "\r\nHTTP/1.1 200 OK\r\n" + half + "\r\n", {}).error,
-              EResponseError::kHeaderTooLarge);
+              kHeaderTooLarge);
 
     // At most five interim responses.
     std::string interim;
     for (int i = 0; i < 5; ++i)
         interim += "HTTP/1.1 100 Continue\r\n\r\n";
-    EXPECT_EQ(Parse(interim + "HTTP/1.1 200 OK\r\n\r\nx", {}).status, 200);
+    EXPECT_EQ(Parse(interim + kOk + "\r\nx", {}).status, 200);
     EXPECT_EQ(Parse(interim + "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\n\r\nx", {}).error,
-              EResponseError::kTooManyInterim);
+              kTooManyInterim);
 }
 
 TEST(HttpResponseParser, HeadersAndTheirText)
@@ -202,7 +188,7 @@ TEST(HttpResponseParser, HeadersAndTheirText)
     parser.Feed("HTTP/1.1 100 Continue\r\nX-Interim: 1\r\n\r\n"
                 "  HTTP/1.1 200 OK  \r\nContent-Type :  text/plain \r\nSet-Cookie: a=1; path=/\r\nNoColon\r\n"
                 "Content-Length: 0\r\n\r\n");
-    ASSERT_EQ(parser.State(), EParseState::kDone);
+    ASSERT_EQ(parser.State(), kDone);
     EXPECT_EQ(parser.StatusLine(), "HTTP/1.1 200 OK");
     EXPECT_EQ(parser.HeaderText(), "X-Interim: 1\nContent-Type :  text/plain\nSet-Cookie: a=1; path=/\nNoColon\n"
                                    "Content-Length: 0\n");
@@ -221,20 +207,20 @@ TEST(HttpResponseParser, EndOfConnectionRules)
     const std::string toEnd = "HTTP/1.1 200 OK\r\n\r\npartial";
     CHttpResponseParser clean;
     clean.Feed(toEnd);
-    EXPECT_EQ(clean.Finish(true), EParseState::kDone);
+    EXPECT_EQ(clean.Finish(true), kDone);
     CHttpResponseParser unclean;
     unclean.Feed(toEnd);
-    EXPECT_EQ(unclean.Finish(false), EParseState::kError);
-    EXPECT_EQ(unclean.Error(), EResponseError::kTruncated);
+    EXPECT_EQ(unclean.Finish(false), kError);
+    EXPECT_EQ(unclean.Error(), kTruncated);
 
     // A complete length-framed body is complete however the connection ends.
     CHttpResponseParser framed;
-    EXPECT_EQ(framed.Feed("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok"), EParseState::kDone);
-    EXPECT_EQ(framed.Finish(false), EParseState::kDone);
+    EXPECT_EQ(framed.Feed("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok"), kDone);
+    EXPECT_EQ(framed.Finish(false), kDone);
 
     // A HEAD response has no body whatever its headers say.
     const SOutcome head = Parse("HTTP/1.1 200 OK\r\nContent-Length: 50\r\n\r\n", {}, {}, true);
-    EXPECT_EQ(head.state, EParseState::kDone);
+    EXPECT_EQ(head.state, kDone);
     EXPECT_EQ(head.body, "");
 }
 
@@ -244,13 +230,13 @@ TEST(ChunkedDecoder, StopsAtTheLastChunk)
     ByteBuffer body;
     size_t consumed = 0;
     const std::string input = "3\r\nabc\r\n0\r\nafter";
-    EXPECT_EQ(decoder.Feed(input, body, consumed), EParseState::kDone);
+    EXPECT_EQ(decoder.Feed(input, body, consumed), kDone);
     EXPECT_EQ(consumed, input.find("after"));
     EXPECT_EQ(body.View(), "abc");
 
     CChunkedDecoder limited(4);
     ByteBuffer small;
-    EXPECT_EQ(limited.Feed("3\r\nabc\r\n2\r\n", small, consumed), EParseState::kError);
+    EXPECT_EQ(limited.Feed("3\r\nabc\r\n2\r\n", small, consumed), kError);
     EXPECT_TRUE(limited.TooLarge());
     EXPECT_EQ(small.View(), "abc");   // the chunk beyond the limit was never taken
 }
@@ -258,11 +244,7 @@ TEST(ChunkedDecoder, StopsAtTheLastChunk)
 TEST(MetaRefresh, FindsTheRefreshTarget)
 {
     const char* prefix = "<META HTTP-EQUIV=\"REFRESH\" CONTENT=\"0; URL=";
-    const struct
-    {
-        std::string page;
-        std::optional<std::string> target;
-    } cases[] = {
+    const struct { std::string page; std::optional<std::string> target; } cases[] = {
         {std::string("<html>") + prefix + "http://h/next\"></html>", "http://h/next"},
         {std::string(prefix) + "http://h/unterminated", "http://h/unterminated"},
         // Inside a preceding <noscript> the refresh is ignored.

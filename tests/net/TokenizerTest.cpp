@@ -8,12 +8,7 @@
 
 TEST(StringTokenizer, CountsOverlappingDelimitersFromThePosition)
 {
-    const struct
-    {
-        const char* text;
-        const char* delimiter;
-        int count;
-    } cases[] = {
+    const struct { const char* text; const char* delimiter; int count; } cases[] = {
         {"a://b", "://", 2},
         {"a://b://c", "://", 3},
         {"", "://", 1},          // an empty text is one empty token

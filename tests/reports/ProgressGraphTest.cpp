@@ -5,6 +5,16 @@
 
 #include <algorithm>
 
+// Found by argument-dependent lookup from inside the assertions.
+static bool operator==(const SGraphFill& a, const SGraphFill& b)
+{
+    return a.rect == b.rect && a.colour == b.colour;
+}
+static bool operator==(const SGraphLine& a, const SGraphLine& b)
+{
+    return a.from == b.from && a.to == b.to && a.colour == b.colour;
+}
+
 namespace {
 
 /// A fixed-width font: 7 pixels per byte.
@@ -70,12 +80,9 @@ TEST(ProgressGraph, TenDaysFillTheLeftOfTheAxis)
 {
     const CDayList days = TenDays();
     const CProgressGraph graph = Graph(days, 150);
-    EXPECT_EQ(graph.ScaleMax(), 200);
-    EXPECT_EQ(graph.ScaleMin(), 150);
-    EXPECT_EQ(graph.XLeft(), 26);
-    EXPECT_EQ(graph.XRight(), 380);
-    EXPECT_EQ(graph.YAxis(), 280);
-    EXPECT_EQ(graph.Intervals(), 51);
+    EXPECT_EQ(std::vector<int>({graph.ScaleMax(), graph.ScaleMin(), graph.XLeft(), graph.XRight(), graph.YAxis(),
+                                graph.Intervals()}),
+              std::vector<int>({200, 150, 26, 380, 280, 51}));
     // x = 26 + 354 i / 51; y = 280 - (w - 150) x 240 / 50, truncated
     const std::vector<SGraphPoint> expected = {{26, 40}, {32, 44}, {39, 49}, {46, 54}, {53, 59},
                                                {60, 64}, {67, 68}, {74, 73}, {81, 78}, {88, 83}};
@@ -87,10 +94,7 @@ TEST(ProgressGraph, DrawingOrderAndTexts)
     const CDayList days = TenDays();
     const auto shapes = Graph(days, 150).DrawGraph();
     ASSERT_GE(shapes.size(), 7u);
-    const auto* background = std::get_if<SGraphFill>(&shapes[0]);
-    ASSERT_NE(background, nullptr);
-    EXPECT_EQ(background->rect, (SGraphRect{0, 0, 800, 600}));
-    EXPECT_EQ(background->colour, (SRgb{0xE0, 0xFF, 0xE0}));
+    EXPECT_EQ(std::get<SGraphFill>(shapes[0]), (SGraphFill{{0, 0, 800, 600}, SRgb{0xE0, 0xFF, 0xE0}}));
 
     const std::vector<SGraphText> texts = {
         {"200", {0, 27}},
@@ -99,36 +103,20 @@ TEST(ProgressGraph, DrawingOrderAndTexts)
         {"Weight", {2, 286}},
         {"Days", {176, 286}},                       // (380 - 28) / 2
     };
-    for (size_t i = 0; i < texts.size(); ++i) {
-        const auto* text = std::get_if<SGraphText>(&shapes[1 + i]);
-        ASSERT_NE(text, nullptr) << i;
-        EXPECT_EQ(*text, texts[i]);
-    }
-    const auto* frame = std::get_if<SGraphOutline>(&shapes[6]);
-    ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(frame->rect, (SGraphRect{26, 40, 354, 240}));
-    EXPECT_EQ(frame->colour, (SRgb{0, 0, 0xFF}));
+    for (size_t i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(std::get<SGraphText>(shapes[1 + i]), texts[i]);
+    EXPECT_EQ(std::get<SGraphOutline>(shapes[6]).rect, (SGraphRect{26, 40, 354, 240}));
+    EXPECT_EQ(std::get<SGraphOutline>(shapes[6]).colour, (SRgb{0, 0, 0xFF}));
 
     // Day position 1 (x 32): its grid dots at every 5 pounds from 150 to 195, then its tick.
-    const auto* dots = std::get_if<SGraphDots>(&shapes[7]);
-    ASSERT_NE(dots, nullptr);
-    EXPECT_EQ(dots->x, 32);
-    EXPECT_EQ(dots->ys, (std::vector<int>{280, 256, 232, 208, 184, 160, 136, 112, 88, 64}));
-    const auto* tick = std::get_if<SGraphLine>(&shapes[8]);
-    ASSERT_NE(tick, nullptr);
-    EXPECT_EQ(tick->from, (SGraphPoint{32, 277}));
-    EXPECT_EQ(tick->to, (SGraphPoint{32, 283}));
+    EXPECT_EQ(std::get<SGraphDots>(shapes[7]).x, 32);
+    EXPECT_EQ(std::get<SGraphDots>(shapes[7]).ys, (std::vector<int>{280, 256, 232, 208, 184, 160, 136, 112, 88, 64}));
+    EXPECT_EQ(std::get<SGraphLine>(shapes[8]).from, (SGraphPoint{32, 277}));
+    EXPECT_EQ(std::get<SGraphLine>(shapes[8]).to, (SGraphPoint{32, 283}));
 
     // The weight line comes last: square, then the segment into it, day by day.
-    const auto* lastSquare = std::get_if<SGraphFill>(&shapes[shapes.size() - 2]);
-    const auto* lastSegment = std::get_if<SGraphLine>(&shapes.back());
-    ASSERT_NE(lastSquare, nullptr);
-    ASSERT_NE(lastSegment, nullptr);
-    EXPECT_EQ(lastSquare->rect, (SGraphRect{87, 82, 3, 3}));
-    EXPECT_EQ(lastSquare->colour, kGraphBlack);
-    EXPECT_EQ(lastSegment->from, (SGraphPoint{81, 78}));
-    EXPECT_EQ(lastSegment->to, (SGraphPoint{88, 83}));
-    EXPECT_EQ(lastSegment->colour, (SRgb{0xFF, 0, 0}));
+    EXPECT_EQ(std::get<SGraphFill>(shapes[shapes.size() - 2]), (SGraphFill{{87, 82, 3, 3}, kGraphBlack}));
+    EXPECT_EQ(std::get<SGraphLine>(shapes.back()), (SGraphLine{{81, 78}, {88, 83}, SRgb{0xFF, 0, 0}}));
 
     EXPECT_EQ(DotsOf(shapes).size(), 50u * 10);   // 50 interior positions x 10 levels
     EXPECT_EQ(ShapesOf<SGraphFill>(shapes).size(), 1u + 10);
@@ -165,13 +153,7 @@ TEST(ProgressGraph, StageMarksAndTicksOverEightyDays)
 
 TEST(ProgressGraph, ScaleTakesTruncatedWeightsAndTheGoal)
 {
-    const struct
-    {
-        const char* why;
-        std::initializer_list<double> weights;
-        int goal;
-        int max, min;
-    } cases[] = {
+    const struct { const char* why; std::initializer_list<double> weights; int goal; int max, min; } cases[] = {
         {"goal below every weight", {200, 190}, 120, 200, 120},
         {"goal inside the range", {200, 190}, 195, 200, 190},
         {"goal above every weight", {150, 150}, 160, 150, 150},
@@ -221,11 +203,8 @@ TEST(ProgressGraph, SingleDayDrawsAVerticalLineInsteadOfAPoint)
     const auto shapes = Graph(days, 150).DrawGraph();
     EXPECT_EQ(ShapesOf<SGraphFill>(shapes).size(), 1u);   // the background only
     EXPECT_TRUE(LinesOf(shapes, kGraphWeightLine).empty());
-    const auto* line = std::get_if<SGraphLine>(&shapes.back());
-    ASSERT_NE(line, nullptr);
-    EXPECT_EQ(line->from, (SGraphPoint{203, 160}));   // x (26 + 380) / 2, from mid-height
-    EXPECT_EQ(line->to, (SGraphPoint{203, 280}));     // down to the axis
-    EXPECT_EQ(line->colour, kGraphBlack);
+    // x (26 + 380) / 2, from mid-height down to the axis
+    EXPECT_EQ(std::get<SGraphLine>(shapes.back()), (SGraphLine{{203, 160}, {203, 280}, kGraphBlack}));
 }
 
 TEST(ProgressGraph, EmptyDietDrawsOnlyTheBackground)
@@ -237,6 +216,7 @@ TEST(ProgressGraph, EmptyDietDrawsOnlyTheBackground)
     EXPECT_EQ(std::get<SGraphFill>(shapes[0]).rect, (SGraphRect{0, 0, 640, 480}));
     EXPECT_EQ(graph.HitTestDay({0, 0}), -1);
     EXPECT_TRUE(graph.HoverPanel(-1).texts.empty());
+    EXPECT_EQ(CProgressGraph::TooltipText(-1), "");
 }
 
 TEST(ProgressGraph, HitTestCoversTheThreeByThreeSquare)
@@ -287,13 +267,6 @@ TEST(ProgressGraph, HoverPanelTexts)
     EXPECT_TRUE(graph.HoverPanel(-1).texts.empty());
     EXPECT_EQ(graph.HoverPanel(-1).rect, (SGraphRect{420, 0, 380, 200}));
     EXPECT_EQ(Graph(days, 150, 1001, 600).HoverPanel(-1).rect, (SGraphRect{520, 0, 480, 200}));
-}
-
-TEST(ProgressGraph, TooltipTextIsFixed)
-{
-    EXPECT_EQ(CProgressGraph::TooltipText(-1), "");
-    EXPECT_EQ(CProgressGraph::TooltipText(0), "Day xxx");
-    EXPECT_EQ(CProgressGraph::TooltipText(57), "Day xxx");
 }
 
 TEST(ProgressGraph, DenseGridLevelsGiveEachRowOnce)

@@ -144,14 +144,7 @@ TEST(StatusAdvisor, EmptyDietShowsAShortPageAndNeedsNoProteinDay)
 
 TEST(StatusAdvisor, CurrentDayIsTheLastOfTheWeighedRun)
 {
-    const struct
-    {
-        const char* why;
-        std::vector<STestDay> days;
-        int cur;
-        int elapsed;
-        double rate;
-    } cases[] = {
+    const struct { const char* why; std::vector<STestDay> days; int cur, elapsed; double rate; } cases[] = {
         {"second day not weighed", {{200}, {0}}, 0, 0, 0},
         {"first day not weighed", {{0}, {190}, {189}}, 0, 0, 0},
         {"a gap ends the run", {{200}, {198}, {0}, {150}}, 1, 1, 2},
@@ -164,14 +157,9 @@ TEST(StatusAdvisor, CurrentDayIsTheLastOfTheWeighedRun)
         EXPECT_EQ(facts.days, c.elapsed) << c.why;
         EXPECT_DOUBLE_EQ(facts.rate, c.rate) << c.why;
     }
-}
-
-TEST(StatusAdvisor, ElapsedDaysComeFromTheDates)
-{
-    CDayList days = MakeDietOfWeights({200, 199, 198});
-    days[2]->date = CDateTime(days[0]->date.Days() + 9.9);   // days were skipped; 9.9 days is 9
-    const SStatusFacts facts = GatherStatusFacts(days);
-    EXPECT_EQ(facts.cur, 2);
+    CDayList skipped = MakeDietOfWeights({200, 199, 198});
+    skipped[2]->date = CDateTime(skipped[0]->date.Days() + 9.9);   // days were skipped; 9.9 days is 9
+    const SStatusFacts facts = GatherStatusFacts(skipped);
     EXPECT_EQ(facts.days, 9);
     EXPECT_DOUBLE_EQ(facts.rate, 2.0 / 9);
     EXPECT_EQ(facts.heading, "01/24/2006 - Stage 1, Week 1 Day 7");
@@ -179,35 +167,34 @@ TEST(StatusAdvisor, ElapsedDaysComeFromTheDates)
 
 TEST(StatusAdvisor, CarbsAveragesTruncate)
 {
-    // Ten days: the whole run's average and the last seven days' average.
     std::vector<STestDay> plan;
     for (int i = 0; i < 10; ++i)
         plan.push_back({200, i < 3 ? 10 : 1});
     plan.push_back({0, 5000});   // not weighed: outside the run
     const SStatusFacts facts = GatherStatusFacts(MakeDiet(plan));
     EXPECT_EQ(facts.averageCarbs, (30 + 7) / 10);
-    EXPECT_EQ(facts.recentCarbs, 1);                 // days 3 to 9
-    const SStatusFacts early = GatherStatusFacts(MakeDiet({{200, 7}, {199, 2}}));
-    EXPECT_EQ(early.recentCarbs, 4);                 // 9 / 2, over the days there are
+    EXPECT_EQ(facts.recentCarbs, 1);   // the last seven days
+    EXPECT_EQ(GatherStatusFacts(MakeDiet({{200, 7}, {199, 2}})).recentCarbs, 4);   // 9 / 2, over the days there are
 }
 
 TEST(StatusAdvisor, ProteinStreakAndRecentProteinDay)
 {
-    auto flags = [](std::vector<bool> protein) {
+    // 'P' a protein day, '-' a normal day.
+    const auto facts = [](const std::string& flags) {
         std::vector<STestDay> plan;
-        for (const bool p : protein)
-            plan.push_back({200, 0, p});
+        for (const char f : flags)
+            plan.push_back({200, 0, f == 'P'});
         return GatherStatusFacts(MakeDiet(plan));
     };
-    EXPECT_EQ(flags({false, false}).proteinStreak, 1);          // the current day counts whatever its flag
-    EXPECT_EQ(flags({true, true}).proteinStreak, 2);
-    EXPECT_EQ(flags({true, true, true, true, true}).proteinStreak, 3);
-    EXPECT_EQ(flags({true, false, true}).proteinStreak, 1);
-    EXPECT_TRUE(flags({false, false, false, false, false, false, false}).recentProteinDay);    // cur 6 < 7
-    EXPECT_FALSE(flags({false, false, false, false, false, false, false, false}).recentProteinDay);
-    EXPECT_TRUE(flags({true, false, false, false, false, false, false, false}).recentProteinDay);   // cur - 7
-    EXPECT_FALSE(flags({true, false, false, false, false, false, false, false, false}).recentProteinDay);
-    EXPECT_FALSE(flags({false, false, false, false, false, false, false, false, true}).recentProteinDay);   // the current day does not count
+    EXPECT_EQ(facts("--").proteinStreak, 1);   // the current day counts whatever its flag
+    EXPECT_EQ(facts("PP").proteinStreak, 2);
+    EXPECT_EQ(facts("PPPPP").proteinStreak, 3);
+    EXPECT_EQ(facts("P-P").proteinStreak, 1);
+    EXPECT_TRUE(facts("-------").recentProteinDay);   // cur 6 < 7
+    EXPECT_FALSE(facts("--------").recentProteinDay);
+    EXPECT_TRUE(facts("P-------").recentProteinDay);   // cur - 7
+    EXPECT_FALSE(facts("P--------").recentProteinDay);
+    EXPECT_FALSE(facts("--------P").recentProteinDay);   // the current day does not count
 }
 
 TEST(StatusAdvisor, KetosisQuestionIsAskedOncePerRun)
@@ -218,81 +205,45 @@ TEST(StatusAdvisor, KetosisQuestionIsAskedOncePerRun)
     run.Build(normal, 150);
     EXPECT_EQ(run.question.asked, 0);   // not a protein day: not asked
     EXPECT_EQ(run.ketosisAnswer, -1);
-
     const std::string first = run.Build(protein, 150);
     EXPECT_EQ(run.question.asked, 1);
     EXPECT_EQ(run.ketosisAnswer, 0);
     EXPECT_NE(first.find("Today needs to be another protein day<br>"), std::string::npos);
     EXPECT_TRUE(run.proteinDayNeeded);
-
     EXPECT_EQ(run.Build(protein, 150), first);
     EXPECT_EQ(run.question.asked, 1);   // the No is kept for the run
-
     run.Build(normal, 150);
     EXPECT_FALSE(run.proteinDayNeeded);   // recomputed on every build
 }
 
-TEST(StatusAdvisor, RateAndGoalLines)
+TEST(StatusAdvisor, RateGoalMaintenanceAndTrendLines)
 {
-    const struct
-    {
-        std::vector<STestDay> days;
-        int goal;
-        const char* expected;
-    } cases[] = {
+    const auto maintained = [](double last) {
+        std::vector<STestDay> plan = DaysOfWeight(53, 200);
+        plan.back().weight = last;
+        return plan;
+    };
+    std::vector<STestDay> range = DaysOfWeight(60, 180);
+    range[52].weight = 181.7;
+    range[53].weight = 179.4;
+    const struct { std::vector<STestDay> days; int goal; const char* expected; } cases[] = {
         {{{150}}, 150, "Your current weight is 150.00<br>You have achieved your goal weight<br>"},
         {{{160}, {150}}, 151, "Your current weight is 150.00<br>You have achieved your goal weight<br>"},
-        // losing nothing: no "current rate" line
+        // losing nothing or gaining: no "current rate" line
         {{{160}, {160}}, 150, "Your current weight is 160.00<br>You have 10.00 pounds to go<br></font>"},
-        // gaining: no "current rate" line either
         {{{160}, {162}}, 150, "Your current weight is 162.00<br>You have 12.00 pounds to go<br></font>"},
-        // a gain reads as a negative loss
-        {{{200}, {201}, {202}}, 150, "You lost -7.00 pounds / week over 3 days<br>"},
+        {{{200}, {201}, {202}}, 150, "You lost -7.00 pounds / week over 3 days<br>"},   // a gain as a negative loss
+        {maintained(190), 150, "You lost  1.35 pounds per week in the process<br>"},   // 10 pounds over 52 days
+        {maintained(200), 150, "You still weigh the same now<br>"},
+        {maintained(205), 150, "You gained  0.67 pounds per day in the process<br>"},   // reads "per day" but is x 7
+        {range, 150, "You maintained between 179 and 181 pounds over the last 1 week 1 days<br>"},   // weights truncate
+        // from the ninth day (cur 8), the ranges clipped at day 0
+        {DaysOfWeight(9, 200), 150, "<h4>Trends</h4>Your weight trend is neutral<br></font>"},
     };
     for (const auto& c : cases) {
         SAdvisorRun run;
         EXPECT_NE(run.Build(MakeDiet(c.days), c.goal).find(c.expected), std::string::npos) << c.expected;
     }
-}
-
-TEST(StatusAdvisor, MaintenanceRateLines)
-{
-    const struct
-    {
-        double last;
-        const char* line;
-    } cases[] = {
-        {190, "You lost  1.35 pounds per week in the process<br>"},    // 10 pounds over 52 days
-        {200, "You still weigh the same now<br>"},
-        {205, "You gained  0.67 pounds per day in the process<br>"},   // reads "per day" but is x 7
-    };
-    for (const auto& c : cases) {
-        std::vector<STestDay> plan = DaysOfWeight(53, 200);
-        plan.back().weight = c.last;
-        SAdvisorRun run;
-        const std::string page = run.Build(MakeDiet(plan), 150);
-        EXPECT_NE(page.find(c.line), std::string::npos) << c.line;
-        EXPECT_NE(page.find("You weighed in at 200 pounds at the start of your diet<br>"), std::string::npos);
-    }
-}
-
-TEST(StatusAdvisor, MaintenanceRangeTruncatesWeights)
-{
-    std::vector<STestDay> plan = DaysOfWeight(60, 180);
-    plan[52].weight = 181.7;
-    plan[53].weight = 179.4;
-    const SStatusFacts facts = GatherStatusFacts(MakeDiet(plan));
-    EXPECT_EQ(facts.maintenanceMin, 179);
-    EXPECT_EQ(facts.maintenanceMax, 181);
-    EXPECT_EQ(facts.maintenanceDays, 8);
-}
-
-TEST(StatusAdvisor, TrendAppearsFromTheNinthDay)
-{
     SAdvisorRun run;
-    std::vector<STestDay> plan = DaysOfWeight(8, 200);
-    EXPECT_EQ(run.Build(MakeDiet(plan), 150).find("<h4>Trends</h4>"), std::string::npos);   // cur 7
-    plan.push_back({200});
-    const std::string page = run.Build(MakeDiet(plan), 150);   // cur 8: ranges clipped at day 0
-    EXPECT_NE(page.find("<h4>Trends</h4>Your weight trend is neutral<br></font>"), std::string::npos);
+    EXPECT_EQ(run.Build(MakeDiet(DaysOfWeight(8, 200)), 150).find("<h4>Trends</h4>"), std::string::npos);   // cur 7
 }

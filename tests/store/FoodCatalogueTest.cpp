@@ -3,23 +3,15 @@
 
 #include <gtest/gtest.h>
 
-TEST(FoodItem, CutToOneDecimalTruncatesTowardZero)
+TEST(FoodItem, CutToOneDecimalAndNameOrder)
 {
-    struct
-    {
-        double in;
-        double out;
-    } cases[] = {
-        {2.38, 2.3}, {-1.25, -1.2}, {2.0, 2.0}, {0.09, 0.0}, {-0.09, 0.0}, {99999.99, 99999.9}, {12.7, 12.7},
+    const std::pair<double, double> cuts[] = {
+        {2.38, 2.3}, {-1.25, -1.2}, {0.09, 0.0}, {-0.09, 0.0}, {99999.99, 99999.9}, {12.7, 12.7},
     };
-    for (const auto& c : cases)
-        EXPECT_NEAR(CutToOneDecimal(c.in), c.out, 1e-9) << c.in;
-}
+    for (const auto& [in, out] : cuts)
+        EXPECT_NEAR(CutToOneDecimal(in), out, 1e-9) << in;
 
-TEST(FoodItem, NamesCompareWithoutRegardToLetterCase)
-{
     EXPECT_EQ(CompareItemNames("apple", "APPLE"), 0);
-    EXPECT_LT(CompareItemNames("apple", "Banana"), 0);
     EXPECT_LT(CompareItemNames("Apple", "apple pie"), 0);
     EXPECT_GT(CompareItemNames("zucchini", "Yam"), 0);
     EXPECT_LT(CompareItemNames("A, raw", "A_raw"), 0);   // ',' 0x2C before '_' 0x5F, as SQLite orders
@@ -49,72 +41,53 @@ protected:
     std::unique_ptr<CLeanlogApp> m_app;
 };
 
-std::vector<std::string> NameAndSize(const std::vector<CFoodItem*>& items)
+std::string NameAndSize(const std::vector<CFoodItem*>& items)
 {
-    std::vector<std::string> out;
+    std::string out;
     for (const auto* item : items)
-        out.push_back(item->ItemName + "/" + std::to_string(item->ServingSizeCode));
+        out += item->ItemName + "/" + std::to_string(item->ServingSizeCode) + " ";
     return out;
 }
 
 } // namespace
 
-TEST_F(FoodCatalogueTest, LoadsByNameWithoutCaseThenBySize)
+TEST_F(FoodCatalogueTest, LoadsByNameWithoutCaseThenBySizeIntoTheFirstCategoryOfItsCode)
 {
     std::vector<CFoodItem*> all;
     for (const auto& item : m_app->m_foodItems)
         all.push_back(item.get());
-    const auto order = NameAndSize(all);
     // Sizes of one name are adjacent and start at code 1, whatever the letter case.
-    const std::vector<std::string> expectedStart = {"Apple/1", "apple/2"};
-    EXPECT_EQ(std::vector<std::string>(order.begin(), order.begin() + 2), expectedStart);
-    EXPECT_EQ(order[2], "Banana/1");
-    EXPECT_EQ(order[3], "banana/2");
-    EXPECT_EQ(order.back(), "Mystery/1");
+    EXPECT_EQ(NameAndSize(all), "Apple/1 apple/2 Banana/1 banana/2 Milk/1 Milk/1 Mystery/1 ");
     for (size_t i = 1; i < all.size(); ++i)
-        EXPECT_FALSE(ComesBefore(*all[i], *all[i - 1])) << order[i];
-}
+        EXPECT_FALSE(ComesBefore(*all[i], *all[i - 1])) << i;
 
-TEST_F(FoodCatalogueTest, CategoriesHoldTheirItemsInCatalogueOrder)
-{
     ASSERT_EQ(m_app->m_categories.size(), 3u);
     EXPECT_EQ(m_app->m_categories[0]->Category, "Fruits");
-    EXPECT_EQ(NameAndSize(m_app->m_categories[0]->m_items),
-              (std::vector<std::string>{"Apple/1", "apple/2", "Banana/1", "banana/2", "Milk/1"}));
-    // The first category with a code takes its items.
-    EXPECT_EQ(NameAndSize(m_app->m_categories[1]->m_items), (std::vector<std::string>{"Milk/1"}));
+    EXPECT_EQ(NameAndSize(m_app->m_categories[0]->m_items), "Apple/1 apple/2 Banana/1 banana/2 Milk/1 ");
+    EXPECT_EQ(NameAndSize(m_app->m_categories[1]->m_items), "Milk/1 ");
     EXPECT_TRUE(m_app->m_categories[2]->m_items.empty());
     EXPECT_EQ(m_app->FindCategoryByCode("0100"), m_app->m_categories[1].get());
     EXPECT_EQ(m_app->FindCategoryByCode("0100 "), nullptr);
 }
 
-TEST_F(FoodCatalogueTest, ItemWithUnknownCategoryIsKeptWithoutOne)
+TEST_F(FoodCatalogueTest, FindNeedsAllThreeKeysExactlyAndValuesAreCutOnLoad)
 {
-    CFoodItem* mystery = m_app->FindFoodItem("Mystery", "9999", 1);
-    ASSERT_NE(mystery, nullptr);
-    EXPECT_EQ(mystery->m_pCategory, nullptr);
-    EXPECT_NEAR(mystery->Carbs, -1.2, 1e-9);
-}
-
-TEST_F(FoodCatalogueTest, ValuesAreCutToOneDecimalOnLoad)
-{
-    const CFoodItem* banana = m_app->FindFoodItem("banana", "0900", 2);
-    ASSERT_NE(banana, nullptr);
-    EXPECT_NEAR(banana->Carbs, 31.1, 1e-9);
-    EXPECT_NEAR(banana->ServingSizeAmt, 136.0, 1e-9);
-}
-
-TEST_F(FoodCatalogueTest, FindFoodItemNeedsAllThreeKeysExactly)
-{
-    EXPECT_NE(m_app->FindFoodItem("Milk", "0100", 1), m_app->FindFoodItem("Milk", "0900", 1));
     EXPECT_EQ(m_app->FindFoodItem("Milk", "0100", 1)->ServingSizeName, "1 cup");
+    EXPECT_EQ(m_app->FindFoodItem("Milk", "0900", 1)->ServingSizeName, "odd");
     EXPECT_EQ(m_app->FindFoodItem("Milk", "0100", 2), nullptr);
     EXPECT_EQ(m_app->FindFoodItem("milk", "0100", 1), nullptr);
     EXPECT_EQ(m_app->FindFoodItem("Milk", "0200", 1), nullptr);
-
     const auto& fruits = m_app->m_categories[0]->m_items;
     EXPECT_EQ(IndexOfFoodItem(fruits, "banana", "0900", 2), 3);
     EXPECT_EQ(IndexOfFoodItem(fruits, "Banana", "0900", 2), -1);
+
+    const CFoodItem* banana = m_app->FindFoodItem("banana", "0900", 2);
+    EXPECT_NEAR(banana->Carbs, 31.1, 1e-9);
+    EXPECT_NEAR(banana->ServingSizeAmt, 136.0, 1e-9);
+    const CFoodItem* mystery = m_app->FindFoodItem("Mystery", "9999", 1);   // unknown category: kept without one
+    ASSERT_NE(mystery, nullptr);
+    EXPECT_EQ(mystery->m_pCategory, nullptr);
+    EXPECT_NEAR(mystery->Carbs, -1.2, 1e-9);
 }
 
 TEST_F(FoodCatalogueTest, SaveFoodItemAddsThenEdits)
@@ -127,20 +100,19 @@ TEST_F(FoodCatalogueTest, SaveFoodItemAddsThenEdits)
     m_app->SaveFoodItem(item);
     EXPECT_EQ(item.ID, 8);
     EXPECT_EQ(item.wAttribs, 0x10);
-
     item.wAttribs |= kAttribDeleted;
     item.ServingSizeName = "1 fruit";
     m_app->SaveFoodItem(item);
     EXPECT_EQ(item.ID, 8);
 
     const auto again = Restart(m_dir);
+    EXPECT_EQ(again->m_foodItems.size(), 8u);
     const CFoodItem* kiwi = again->FindFoodItem("Kiwi", "0900", 1);
     ASSERT_NE(kiwi, nullptr);
     EXPECT_EQ(kiwi->ID, 8);
     EXPECT_EQ(kiwi->wAttribs, 0x11);
     EXPECT_EQ(kiwi->ServingSizeName, "1 fruit");
     EXPECT_NEAR(kiwi->Carbs, 12.5, 1e-9);
-    EXPECT_EQ(again->m_foodItems.size(), 8u);
 }
 
 TEST(FoodCatalogue, EmptyCatalogueLoadsWithoutError)
@@ -149,6 +121,5 @@ TEST(FoodCatalogue, EmptyCatalogueLoadsWithoutError)
     StartFirstDiet(dir, Answers(2026, 1, 1, 150));
     const auto app = Restart(dir);
     EXPECT_FALSE(app->m_days.empty());
-    EXPECT_TRUE(app->m_categories.empty());
-    EXPECT_TRUE(app->m_foodItems.empty());
+    EXPECT_TRUE(app->m_categories.empty() && app->m_foodItems.empty());
 }

@@ -2,6 +2,7 @@
 #include "store/FoodRecordsets.h"
 #include "store/PreferencesRS.h"
 #include "store/Schema.h"
+#include "support/DbQuery.h"
 #include "support/TempDataDir.h"
 
 #include <gtest/gtest.h>
@@ -18,17 +19,17 @@ protected:
         CreateFoodItemTable(*m_db);
     }
 
-    int AddDay(int weight)
+    /// Adds a day with this weight and the breakfast protein item; returns the key read back.
+    int AddDay(double weight, const std::string& item = "", const std::string& table = "LnLg_2026_1_1")
     {
         CDailyInfoRS rs(*m_db);
-        rs.m_strTableName = kTable;
+        rs.m_strTableName = table;
         rs.Open();
         rs.AddNew();
         rs.m_rec.weight = weight;
-        rs.m_rec.date = CDateTime::FromDate(2026, 1, 1);
+        rs.m_rec.slots[0].item = item;
         rs.Update();
-        rs.Close();
-        rs.Open(CRecordset::dbOpenDynaset, SelectNewestFirstSql(kTable));
+        rs.Open(CRecordset::dbOpenDynaset, SelectNewestFirstSql(table));
         return rs.IsEOF() ? 0 : rs.m_rec.ID;
     }
 
@@ -39,36 +40,19 @@ protected:
 
 } // namespace
 
-TEST_F(RecordsetTest, DefaultSqlTextsAreTheBracketedTableNames)
-{
-    CDailyInfoRS daily(*m_db);
-    daily.m_strTableName = "LnLg_2006_1_15";
-    EXPECT_EQ(daily.GetDefaultSQL(), "[LnLg_2006_1_15]");
-    EXPECT_EQ(CFoodItemRS(*m_db).GetDefaultSQL(), "[LnLg_FoodItem]");
-    EXPECT_EQ(CFoodCategoryRS(*m_db).GetDefaultSQL(), "[LnLg_FoodCategories]");
-    EXPECT_EQ(CPreferencesRS(*m_db).GetDefaultSQL(), "[LnLg_Prefs]");
-}
-
-TEST_F(RecordsetTest, LoadAllReadsRowsInKeyOrder)
-{
-    for (int w : {180, 179, 178})
-        AddDay(w);
-    CDailyInfoRS rs(*m_db);
-    rs.m_strTableName = kTable;
-    rs.Open();
-    std::vector<double> weights;
-    for (; !rs.IsEOF(); rs.MoveNext())
-        weights.push_back(rs.m_rec.weight);
-    EXPECT_EQ(weights, (std::vector<double>{180, 179, 178}));
-}
-
-TEST_F(RecordsetTest, AddReadsTheNewKeyBack)
+TEST_F(RecordsetTest, AddReadsBackTheNewKeyAndLoadsInKeyOrder)
 {
     EXPECT_EQ(AddDay(180), 1);
     EXPECT_EQ(AddDay(179), 2);
     m_db->Execute("DELETE FROM " + kTable + " WHERE ID = 2");
-    // The read-back key is the largest, which is the new row's, never a reused one.
-    EXPECT_EQ(AddDay(178), 3);
+    EXPECT_EQ(AddDay(178), 3);   // the largest key is the new row's, never a reused one
+    EXPECT_EQ(AddDay(177), 4);
+    CDailyInfoRS rs(*m_db);
+    rs.m_strTableName = kTable;
+    std::vector<double> weights;
+    for (rs.Open(); !rs.IsEOF(); rs.MoveNext())
+        weights.push_back(rs.m_rec.weight);
+    EXPECT_EQ(weights, (std::vector<double>{180, 178, 177}));
 }
 
 TEST_F(RecordsetTest, EditByKeyChangesOnlyThatRowAndNeverTheKey)
@@ -83,33 +67,32 @@ TEST_F(RecordsetTest, EditByKeyChangesOnlyThatRowAndNeverTheKey)
     rs.m_rec.ID = 99;   // the key column is never written
     rs.m_rec.steps = 5000;
     rs.Update();
-    rs.Close();
+    EXPECT_EQ(QueryText(*m_db, "SELECT group_concat(ID || ':' || steps) FROM " + kTable), "1:0,2:5000");
 
-    CStatement st = m_db->Prepare("SELECT ID, steps FROM " + kTable + " ORDER BY ID");
-    ASSERT_TRUE(st.Step());
-    EXPECT_EQ(st.ColumnInt(1), 0);
-    ASSERT_TRUE(st.Step());
-    EXPECT_EQ(st.ColumnInt(0), id);
-    EXPECT_EQ(st.ColumnInt(1), 5000);
+    m_db->Execute("INSERT INTO LnLg_FoodItem (ItemName, ItemCode) VALUES ('Egg', 'E1')");
+    CFoodItemRS food(*m_db);
+    food.Open(CRecordset::dbOpenDynaset, "SELECT * FROM LnLg_FoodItem WHERE ID=1");
+    food.Edit();
+    food.m_rec.ItemName = "Egg, boiled";
+    food.Update();
+    EXPECT_EQ(QueryText(*m_db, "SELECT ItemName || '|' || ItemCode FROM LnLg_FoodItem"), "Egg, boiled|E1");
 }
 
 TEST_F(RecordsetTest, PreferencesRowIsEditedInPlace)
 {
     CPreferencesRS prefs(*m_db);
     prefs.Open();
+    EXPECT_THROW(prefs.Update(), CDbException);   // neither AddNew nor Edit
+    EXPECT_THROW(prefs.Edit(), CDbException);     // no current row
     prefs.AddNew();
     prefs.m_DietFilename = "LnLg_2026_1_1";
     prefs.m_GoalWeight = 150;
     prefs.Update();
-    prefs.Close();
-
     prefs.Open();
     prefs.Edit();
     prefs.m_DietFilename = "LnLg_2026_2_1";
     prefs.m_GoalWeight = 140;
     prefs.Update();
-    prefs.Close();
-
     prefs.Open();
     ASSERT_FALSE(prefs.IsEOF());
     EXPECT_EQ(prefs.m_DietFilename, "LnLg_2026_2_1");
@@ -118,82 +101,32 @@ TEST_F(RecordsetTest, PreferencesRowIsEditedInPlace)
     EXPECT_TRUE(prefs.IsEOF());
 }
 
-TEST_F(RecordsetTest, FoodItemCodeStaysUnbound)
+TEST_F(RecordsetTest, TableNamesStayNames)
 {
-    m_db->Execute("INSERT INTO LnLg_FoodItem (ItemName, ItemCode) VALUES ('Egg', 'E1')");
-    CFoodItemRS rs(*m_db);
-    rs.Open(CRecordset::dbOpenDynaset, "SELECT * FROM LnLg_FoodItem WHERE ID=1");
-    rs.Edit();
-    rs.m_rec.ItemName = "Egg, boiled";
-    rs.Update();
-    CStatement st = m_db->Prepare("SELECT ItemName, ItemCode FROM LnLg_FoodItem");
-    ASSERT_TRUE(st.Step());
-    EXPECT_EQ(st.ColumnText(0), "Egg, boiled");
-    EXPECT_EQ(st.ColumnText(1), "E1");
-}
-
-TEST_F(RecordsetTest, MissingTableFailsToOpen)
-{
-    CDailyInfoRS rs(*m_db);
-    rs.m_strTableName = "LnLg_2001_1_1";
-    EXPECT_THROW(rs.Open(), CDbException);
-}
-
-TEST_F(RecordsetTest, HostileTableNamesStayNames)
-{
+    CDailyInfoRS missing(*m_db);
+    missing.m_strTableName = "LnLg_2001_1_1";
+    EXPECT_THROW(missing.Open(), CDbException);
     // A stored name with quotes, brackets and SQL cannot change a statement.
     const std::string hostile = "LnLg_2026]; DROP TABLE \"LnLg_Prefs\"; --";
     CreateDailyTable(*m_db, hostile);
-    CDailyInfoRS rs(*m_db);
-    rs.m_strTableName = hostile;
-    rs.Open();
-    rs.AddNew();
-    rs.m_rec.weight = 170;
-    rs.Update();
-    rs.Close();
-    rs.Open(CRecordset::dbOpenDynaset, SelectNewestFirstSql(hostile));
-    ASSERT_FALSE(rs.IsEOF());
-    EXPECT_EQ(rs.m_rec.weight, 170);
+    EXPECT_GT(AddDay(170, "", hostile), 0);
     EXPECT_TRUE(m_db->TableExists("LnLg_Prefs"));
 }
 
-TEST_F(RecordsetTest, OverlongTextIsRefusedWithAClearMessage)
+TEST_F(RecordsetTest, StoredValuesKeepTheirLimits)
 {
-    CDailyInfoRS rs(*m_db);
-    rs.m_strTableName = kTable;
-    rs.Open();
-    rs.AddNew();
-    rs.m_rec.slots[3].item = std::string(41, 'a');
+    std::string accented;
+    for (int i = 0; i < 40; ++i)
+        accented += "\xC3\xA9";   // 40 characters fit, however many bytes
+    AddDay(182.6, accented);
+    // Whole pounds.
+    EXPECT_EQ(QueryText(*m_db, "SELECT weight || ' ' || typeof(weight) FROM " + kTable), "182 integer");
     try {
-        rs.Update();
+        AddDay(180, std::string(41, 'a'));
         FAIL() << "an overlong item was stored";
     } catch (const CDbException& e) {
-        EXPECT_NE(std::string(e.what()).find("BFbeverageItem"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("BFproteinItem"), std::string::npos) << e.what();
         EXPECT_NE(std::string(e.what()).find("40"), std::string::npos) << e.what();
     }
-    CStatement st = m_db->Prepare("SELECT COUNT(*) FROM " + kTable);
-    ASSERT_TRUE(st.Step());
-    EXPECT_EQ(st.ColumnInt(0), 0);
-}
-
-TEST_F(RecordsetTest, WeightIsStoredInWholePounds)
-{
-    CDailyInfoRS rs(*m_db);
-    rs.m_strTableName = kTable;
-    rs.Open();
-    rs.AddNew();
-    rs.m_rec.weight = 182.6;
-    rs.Update();
-    CStatement st = m_db->Prepare("SELECT weight, typeof(weight) FROM " + kTable);
-    ASSERT_TRUE(st.Step());
-    EXPECT_EQ(st.ColumnInt(0), 182);
-    EXPECT_EQ(st.ColumnText(1), "integer");
-}
-
-TEST_F(RecordsetTest, UpdateWithoutEditIsAnError)
-{
-    CPreferencesRS prefs(*m_db);
-    prefs.Open();
-    EXPECT_THROW(prefs.Update(), CDbException);
-    EXPECT_THROW(prefs.Edit(), CDbException);   // no current row
+    EXPECT_EQ(QueryText(*m_db, "SELECT COUNT(*) FROM " + kTable), "1");
 }

@@ -1,8 +1,5 @@
 #include "net/support/ScriptedServer.h"
 
-#include "net/AsciiText.h"
-#include "net/LineTokenizer.h"
-
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -13,7 +10,9 @@
 
 #include <openssl/ssl.h>
 
+#include <cstdlib>
 #include <stdexcept>
+#include <strings.h>
 
 namespace {
 
@@ -27,34 +26,28 @@ public:
         const timeval limit{3, 0};
         setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
         setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
-        if (!tls)
-            return;
-        m_ssl = SSL_new(tls);
-        SSL_set_fd(m_ssl, fd);
-        m_ok = SSL_accept(m_ssl) == 1;
+        if (tls) {
+            m_ssl = SSL_new(tls);
+            SSL_set_fd(m_ssl, fd);
+            m_ok = SSL_accept(m_ssl) == 1;
+        }
     }
     ~CServerConnection()
     {
-        if (m_ssl)
-            SSL_free(m_ssl);
+        SSL_free(m_ssl);
         close(m_fd);
     }
     CServerConnection(const CServerConnection&) = delete;
     CServerConnection& operator=(const CServerConnection&) = delete;
 
     bool Ok() const { return m_ok; }
-    int Fd() const { return m_fd; }
-
     long Read(char* buffer, size_t size)
     {
-        if (m_ssl)
-            return SSL_read(m_ssl, buffer, static_cast<int>(size));
-        return recv(m_fd, buffer, size, 0);
+        return m_ssl ? SSL_read(m_ssl, buffer, static_cast<int>(size)) : recv(m_fd, buffer, size, 0);
     }
     void Write(const std::string& bytes)
     {
-        size_t sent = 0;
-        while (sent < bytes.size()) {
+        for (size_t sent = 0; sent < bytes.size();) {
             const long n = m_ssl ? SSL_write(m_ssl, bytes.data() + sent, static_cast<int>(bytes.size() - sent))
                                  : send(m_fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
             if (n <= 0)
@@ -77,38 +70,39 @@ private:
 
 std::string WithPort(std::string text, int port)
 {
-    const std::string placeholder = "{port}";
-    for (size_t at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder, at))
-        text.replace(at, placeholder.size(), std::to_string(port));
+    for (size_t at = text.find("{port}"); at != std::string::npos; at = text.find("{port}", at))
+        text.replace(at, 6, std::to_string(port));
     return text;
 }
 
-size_t ContentLengthOf(std::string_view head)
-{
-    LineTokenizer lines(head);
-    while (lines.Position() >= 0) {
-        const std::string_view line = lines.NextToken();
-        if (AsciiStartsWithNoCase(line, "Content-Length:"))
-            return static_cast<size_t>(LenientInt(line.substr(15)));
-    }
-    return 0;
-}
-
+/// The head and the body its Content-Length announces.
 std::string ReadRequest(CServerConnection& connection)
 {
     std::string request;
     char buffer[65536];
-    size_t headEnd = std::string::npos;
-    size_t wanted = 0;
-    while (headEnd == std::string::npos || request.size() < wanted) {
+    size_t wanted = std::string::npos;
+    while (request.size() < wanted) {
         const long n = connection.Read(buffer, sizeof buffer);
         if (n <= 0)
             break;
         request.append(buffer, static_cast<size_t>(n));
-        if (headEnd == std::string::npos && (headEnd = request.find("\r\n\r\n")) != std::string::npos)
-            wanted = headEnd + 4 + ContentLengthOf(std::string_view(request).substr(0, headEnd + 2));
+        const size_t headEnd = request.find("\r\n\r\n");
+        if (wanted == std::string::npos && headEnd != std::string::npos) {
+            wanted = headEnd + 4;
+            for (size_t line = 0; line < headEnd; line = request.find("\r\n", line) + 2)
+                if (strncasecmp(request.c_str() + line, "Content-Length:", 15) == 0)
+                    wanted += std::strtoul(request.c_str() + line + 15, nullptr, 10);
+        }
     }
     return request;
+}
+
+sockaddr_in Loopback()
+{
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    return address;
 }
 
 } // namespace
@@ -132,18 +126,14 @@ SScriptedReply OkReply(const std::string& body, const std::string& headers)
 
 std::string Redirect(int status, const std::string& location, const std::string& extra)
 {
-    std::string reply = "HTTP/1.1 " + std::to_string(status) + " Moved\r\n";
-    if (!location.empty())
-        reply += "Location: " + location + "\r\n";
-    return reply + extra + "Content-Length: 0\r\n\r\n";
+    return "HTTP/1.1 " + std::to_string(status) + " Moved\r\n" +
+           (location.empty() ? "" : "Location: " + location + "\r\n") + extra + "Content-Length: 0\r\n\r\n";
 }
 
 int UnusedPort()
 {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sockaddr_in address = Loopback();
     socklen_t length = sizeof address;
     bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
     getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
@@ -159,9 +149,7 @@ CScriptedServer::CScriptedServer(std::vector<SScriptedReply> replies, ssl_ctx_st
     if (m_tls)
         SSL_CTX_up_ref(m_tls);
     m_listenFd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sockaddr_in address = Loopback();
     socklen_t length = sizeof address;
     if (m_listenFd < 0 || bind(m_listenFd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         listen(m_listenFd, 16) != 0 || getsockname(m_listenFd, reinterpret_cast<sockaddr*>(&address), &length) != 0 ||
@@ -180,8 +168,7 @@ CScriptedServer::~CScriptedServer()
     close(m_listenFd);
     close(m_stopPipe[0]);
     close(m_stopPipe[1]);
-    if (m_tls)
-        SSL_CTX_free(m_tls);
+    SSL_CTX_free(m_tls);
 }
 
 std::string CScriptedServer::Url(const std::string& resource) const
@@ -238,17 +225,15 @@ void CScriptedServer::Serve(int fd)
         m_requests.push_back(std::move(request));
     }
     connection.Write(WithPort(reply.bytes, m_port));
-    if (reply.pause.count() > 0) {
-        pollfd stop{m_stopPipe[0], POLLIN, 0};
+    pollfd stop{m_stopPipe[0], POLLIN, 0};
+    if (reply.pause.count() > 0)
         poll(&stop, 1, static_cast<int>(reply.pause.count()));
-    }
     connection.Write(WithPort(reply.more, m_port));
-    if (reply.holdOpen) {
-        pollfd fds[2] = {{fd, POLLIN, 0}, {m_stopPipe[0], POLLIN, 0}};
-        char buffer[4096];
-        while (poll(fds, 2, -1) > 0 && !(fds[1].revents & POLLIN) && connection.Read(buffer, sizeof buffer) > 0) {
-        }
-        return;
+    if (!reply.holdOpen)
+        return connection.Finish(reply.cleanTlsClose);
+    // Until the client closes or the server stops.
+    pollfd fds[2] = {{fd, POLLIN, 0}, stop};
+    char buffer[4096];
+    while (poll(fds, 2, -1) > 0 && !(fds[1].revents & POLLIN) && connection.Read(buffer, sizeof buffer) > 0) {
     }
-    connection.Finish(reply.cleanTlsClose);
 }
