@@ -62,6 +62,8 @@ void AddDays(CDatabase& db, const std::string& table, CDateTime start, int days,
     double weight = 230;
     for (int d = 0; d < days; ++d) {
         weight += static_cast<double>(static_cast<int>(random() % 5) - 3) * 0.5;
+        if (weight < 140)   // long diets level off instead of going below any real weight
+            weight += 20;
         insert.Reset();
         insert.BindText(0, start.AddDays(d).StorageText());
         insert.BindInt(1, static_cast<int>(weight));

@@ -274,9 +274,15 @@ void CLeanlogApp::SaveDayBatch(std::vector<CDailyInfo> updates, std::vector<CDai
         rs.Update();
         rs.Close();
     }
+    // Thousands of new rows: one recordset, each key read from the insert itself.
+    CDailyInfoRS adder(*m_db);
+    adder.m_strTableName = m_strDietTable;
     for (auto& day : additions) {
         day.wAttribs |= kAttribDesktopSaved;
-        AddDailyRow(day);
+        adder.AddNew();
+        adder.CopyToRecordset(day);
+        adder.Update();
+        day.ID = static_cast<std::int32_t>(m_db->LastInsertId());
     }
     transaction.Commit();
     std::unordered_map<std::int32_t, CDailyInfo*> byId;

@@ -324,6 +324,11 @@ void CDatabase::Execute(const std::string& sql)
     Check(rc, sql);
 }
 
+std::int64_t CDatabase::LastInsertId() const
+{
+    return sqlite3_last_insert_rowid(m_handle);
+}
+
 std::vector<std::string> CDatabase::TableNames()
 {
     CStatement st = Prepare("SELECT name FROM sqlite_master WHERE type='table' ORDER BY rowid");

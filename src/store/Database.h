@@ -87,6 +87,9 @@ public:
     void Execute(const std::string& sql);
     CStatement Prepare(std::string sql) { return CStatement(*this, std::move(sql)); }
 
+    /// The key of the row the last INSERT on this connection added.
+    std::int64_t LastInsertId() const;
+
     /// Names of all tables in the order the file lists them (creation order).
     std::vector<std::string> TableNames();
     /// Exact, case-sensitive comparison over all tables.

@@ -194,12 +194,18 @@ void CRecordset::Update()
     CFieldExchange collect(CFieldExchange::EOperation::Collect, nullptr);
     DoFieldExchange(collect);
     const std::vector<std::string>& columns = collect.Columns();
-    CStatement write(m_db, WriteSql(columns));
-    CFieldExchange store(CFieldExchange::EOperation::Store, &write, nullptr, Columns());
+    // Rows written one after another share one prepared statement.
+    std::string sql = WriteSql(columns);
+    if (!m_write || m_write->Sql() != sql)
+        m_write.emplace(m_db, std::move(sql));
+    else
+        m_write->Reset();
+    CFieldExchange store(CFieldExchange::EOperation::Store, &*m_write, nullptr, Columns());
     DoFieldExchange(store);
     if (m_editMode == EEditMode::Edit)
-        write.BindInt(static_cast<int>(columns.size()) - 1, m_currentId);
-    write.Step();
+        m_write->BindInt(static_cast<int>(columns.size()) - 1, m_currentId);
+    m_write->Step();
+    m_write->Reset();
     m_editMode = EEditMode::None;
 }
 

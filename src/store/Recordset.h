@@ -86,6 +86,7 @@ private:
 
     CDatabase& m_db;
     std::optional<CStatement> m_query;
+    std::optional<CStatement> m_write;   ///< the last INSERT or UPDATE, kept for the next row
     std::vector<int> m_columnIndex;
     bool m_eof = true;
     int m_idColumn = -1;
