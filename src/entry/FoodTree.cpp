@@ -95,11 +95,16 @@ void AppendText(const SFoodNode& node, int depth, std::string& text)
 
 void CFoodTree::Remove(SFoodNode& node)
 {
-    if (m_pObserver)
-        m_pObserver->NodeRemoving(node);
     ClearHandles(node);
     auto& siblings = node.parent ? node.parent->children : m_roots;
-    std::erase_if(siblings, [&node](const auto& sibling) { return sibling.get() == &node; });
+    const auto found =
+        std::find_if(siblings.begin(), siblings.end(), [&node](const auto& sibling) { return sibling.get() == &node; });
+    if (found == siblings.end())
+        return;
+    const std::unique_ptr<SFoodNode> removed = std::move(*found);
+    siblings.erase(found);
+    if (m_pObserver)
+        m_pObserver->NodeRemoved(removed->parent, *removed);
 }
 
 void CFoodTree::Changed(const SFoodNode& node)

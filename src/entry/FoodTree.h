@@ -31,8 +31,9 @@ class CFoodTreeObserver
 public:
     virtual ~CFoodTreeObserver() = default;
     virtual void NodeAdded(const SFoodNode& node) = 0;
-    /// Called before the node (and its children) go.
-    virtual void NodeRemoving(const SFoodNode& node) = 0;
+    /// Called once the node has left its parent's children (null: the top
+    /// level), before it and its children are destroyed.
+    virtual void NodeRemoved(const SFoodNode* parent, const SFoodNode& node) = 0;
     virtual void NodeChanged(const SFoodNode& node) = 0;
 };
 
