@@ -23,7 +23,7 @@ CMissingDaysDlg::CMissingDaysDlg(wxWindow* parent, std::string html)
     auto* enterAll = new wxButton(this, wxID_OK, "Enter All Missing Information");
     auto* cancel = new wxButton(this, wxID_CANCEL, "Cancel");
     enterAll->SetDefault();
-    startOver->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(kIdStartDietOver); });
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndDialog(kIdStartDietOver); }, kIdStartDietOver);
 
     const int gap = ConvertDialogToPixels(wxSize(7, 7)).x;
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);

@@ -21,18 +21,6 @@ namespace {
 
 using CDayInfoDlgTest = CDesktopTest;
 
-std::string Cell(wxDataViewCtrl* view, unsigned row, unsigned column)
-{
-    auto* model = static_cast<wxDataViewVirtualListModel*>(view->GetModel());
-    wxVariant value;
-    model->GetValueByRow(value, row, column);
-    if (value.GetType() != "wxDataViewIconText")
-        return ToUtf8(value.GetString());
-    wxDataViewIconText text;
-    text << value;
-    return ToUtf8(text.GetText());
-}
-
 } // namespace
 
 TEST_F(CDayInfoDlgTest, TodayEnteredByKeyboardIsStoredInWholePoundsAndShownInPastInfo)
@@ -50,8 +38,8 @@ TEST_F(CDayInfoDlgTest, TodayEnteredByKeyboardIsStoredInWholePoundsAndShownInPas
     EXPECT_EQ(Model().m_days.front()->weight, 182);
     EXPECT_EQ(ToUtf8(View().MainPage()->EntryButton()->GetLabel()), kTodaysInfoLabel);
     ASSERT_NO_FATAL_FAILURE(SelectTabByClick(kTabPastInfo));
-    EXPECT_EQ(Cell(View().PastInfoPage()->List(), 0, 1), "182.00");
-    EXPECT_EQ(Cell(View().PastInfoPage()->List(), 0, 3), "4000");
+    EXPECT_EQ(CellText(View().PastInfoPage()->List(), 0, 1), "182.00");
+    EXPECT_EQ(CellText(View().PastInfoPage()->List(), 0, 3), "4000");
     EXPECT_EQ(Restart(m_dir)->m_days.front()->weight, 182);
 }
 
@@ -97,7 +85,7 @@ TEST_F(CDayInfoDlgTest, ProteinDayRebuildsTheGridAndACancelledDayKeepsTheFileUnc
             ClickAt(grid, CellCentre(grid, model->GetItem(1), 0));
             PressKey(WXK_RETURN);
             Pump(std::chrono::milliseconds(300));
-            EXPECT_EQ(Cell(grid, 1, 1), "Eggs");
+            EXPECT_EQ(CellText(grid, 1, 1), "Eggs");
             EXPECT_EQ(day.carbs, 3);
             PressKey(WXK_ESCAPE);
             EXPECT_FALSE(dialog.IsShown());

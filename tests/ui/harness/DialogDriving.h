@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 /// Answers a modal dialog as a user would: shows it, runs `act` (real
 /// clicks and keys), waits until a button closed it and returns its code.
@@ -77,4 +78,30 @@ inline void DoubleClickCell(wxDataViewCtrl* view, const wxDataViewItem& item, un
     wxUIActionSimulator simulator;
     simulator.MouseDblClick();
     Pump(std::chrono::milliseconds(150));
+}
+
+/// Shows `item` of a tree (expanding its parents) and selects it with a real click.
+inline void ClickTreeItem(wxDataViewCtrl* view, const wxDataViewItem& item)
+{
+    std::vector<wxDataViewItem> parents;
+    for (wxDataViewItem p = view->GetModel()->GetParent(item); p.IsOk(); p = view->GetModel()->GetParent(p))
+        parents.insert(parents.begin(), p);
+    for (const auto& parent : parents)
+        view->Expand(parent);
+    Pump(std::chrono::milliseconds(200));
+    ClickAt(view, CellCentre(view, item, 0));
+    WaitUntil([&] { return view->GetSelection() == item; }, std::chrono::seconds(2));
+}
+
+/// The text of a cell of a list model (an image's text for image cells).
+inline std::string CellText(wxDataViewCtrl* view, unsigned row, unsigned column)
+{
+    auto* model = static_cast<wxDataViewVirtualListModel*>(view->GetModel());
+    wxVariant value;
+    model->GetValueByRow(value, row, column);
+    if (value.GetType() != "wxDataViewIconText")
+        return value.GetString().utf8_string();
+    wxDataViewIconText text;
+    text << value;
+    return text.GetText().utf8_string();
 }
