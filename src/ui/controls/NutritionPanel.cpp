@@ -6,6 +6,8 @@
 
 #include <wx/sizer.h>
 
+#include <algorithm>
+
 namespace {
 
 enum class EStyle { Plain, Bold, Indented };
@@ -33,6 +35,8 @@ constexpr SRow kRows[] = {
     {"Sugars", EStyle::Indented, 16, "g", -1},
 };
 
+constexpr int kMinWidth = 300;   // DIP
+
 wxFont ArialBold(int points)
 {
     return wxFont(wxFontInfo(points).Bold().FaceName("Arial"));
@@ -47,8 +51,11 @@ CNutritionPanel::CNutritionPanel(wxWindow* parent) : wxPanel(parent, wxID_ANY)
     auto label = [this](const wxString& text, const wxFont& font = wxNullFont, long style = 0) {
         auto* s = new CColorStatic(this, text, style);
         s->SetBkColor(*wxWHITE);
-        if (font.IsOk())
+        if (font.IsOk()) {
             s->SetFont(font);
+            // The size of the text in its own font, on one line.
+            s->SetMinSize(s->GetTextExtent(text) + wxSize(FromDIP(2), 0));
+        }
         return s;
     };
     auto* sizer = new wxBoxSizer(wxVERTICAL);
@@ -68,6 +75,7 @@ CNutritionPanel::CNutritionPanel(wxWindow* parent) : wxPanel(parent, wxID_ANY)
     auto* calories = new wxBoxSizer(wxHORIZONTAL);
     calories->Add(label("Calories", ArialBold(10)), wxSizerFlags().Border(wxRIGHT, gap));
     m_values[0] = label("0", ArialBold(10));
+    m_values[0]->SetMinSize(wxDefaultSize);   // a value sizes itself to what it shows
     calories->Add(m_values[0]);
     calories->AddStretchSpacer();
     calories->Add(label("Calories from Fat"), wxSizerFlags().Border(wxRIGHT, gap));
@@ -98,6 +106,8 @@ CNutritionPanel::CNutritionPanel(wxWindow* parent) : wxPanel(parent, wxID_ANY)
     auto* outer = new wxBoxSizer(wxVERTICAL);
     outer->Add(sizer, wxSizerFlags(1).Expand().Border(wxALL, FromDIP(10)));
     SetSizer(outer);
+    // Wide enough for the title and a row's value and percent side by side.
+    SetMinSize(wxSize(std::max(GetBestSize().x, FromDIP(kMinWidth)), -1));
 }
 
 void CNutritionPanel::ShowValues(const std::string& servingSize, const std::array<std::string, kNutrientCount>& values)

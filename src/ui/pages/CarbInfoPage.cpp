@@ -23,6 +23,8 @@ CCarbInfoPage::CCarbInfoPage(wxWindow* parent, CLeanlogApp& app)
     m_pTree->AssociateModel(m_pModel);
     m_pModel->DecRef();
     m_pTree->AppendTextColumn("Food", 0, wxDATAVIEW_CELL_INERT, -1, wxALIGN_LEFT);
+    // The tree gives way to the label: its longest name is no minimum.
+    m_pTree->SetMinSize(FromDIP(wxSize(200, 100)));
     m_pPanel = new CNutritionPanel(this);
 
     m_pTree->Bind(wxEVT_DATAVIEW_SELECTION_CHANGED, [this](wxDataViewEvent&) {

@@ -25,7 +25,7 @@ public:
     /// Builds the tree unless it is built already.
     void EnsureTree();
 
-    enum ECommand : int { kIdAddItem = 32790, kIdAddItemSize, kIdEditItem, kIdDeleteItem };
+    enum ECommand : int { kIdAddItem = 1401, kIdAddItemSize, kIdEditItem, kIdDeleteItem };
     /// Runs one of the four commands on the selected node.
     void RunCommand(int command);
     /// The context menu as it opens on the current selection (null when nothing is selected).
