@@ -6,8 +6,11 @@
 #include "ui/controls/WxText.h"
 #include "ui/dialogs/DayInfoDlg.h"
 
+#include <wx/dc.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -18,6 +21,54 @@ struct SColumn
 };
 constexpr SColumn kColumns[] = {{"Date", 220}, {"Weight", 50}, {"Carbs", 50}, {"Steps", 50}};
 constexpr int kListTop = 16;   // pixels below the page's top
+
+constexpr int kWholeCell = 4000;   // pixels
+
+/// A text cell painted in its row's colours over the whole cell, so that
+/// the selected row is navy whatever the theme's selection colour.
+class CRowColourRenderer : public wxDataViewCustomRenderer
+{
+public:
+    CRowColourRenderer() : wxDataViewCustomRenderer("string", wxDATAVIEW_CELL_INERT) {}
+
+    bool SetValue(const wxVariant& value) override
+    {
+        m_text = value.GetString();
+        return true;
+    }
+    bool GetValue(wxVariant& value) const override
+    {
+        value = m_text;
+        return true;
+    }
+    // Wider than any column: the cell's whole rectangle is painted (the columns have fixed widths).
+    wxSize GetSize() const override { return wxSize(kWholeCell, GetTextExtent(m_text).y); }
+    bool Render(wxRect cell, wxDC* dc, int) override
+    {
+        const wxDataViewItemAttr& attr = GetAttr();
+        const wxRect whole = wxRect(cell).Inflate(4);
+        wxDCClipper clip(*dc, whole);
+        if (attr.HasBackgroundColour()) {
+            dc->SetPen(*wxTRANSPARENT_PEN);
+            dc->SetBrush(wxBrush(attr.GetBackgroundColour()));
+            dc->DrawRectangle(whole);
+        }
+        dc->SetTextForeground(attr.HasColour() ? attr.GetColour() : *wxBLACK);
+        dc->DrawText(m_text, cell.x, cell.y + (cell.height - dc->GetCharHeight()) / 2);
+        return true;
+    }
+
+private:
+    wxString m_text;
+};
+
+/// A column's width: as designed, or wider when its heading or widest text needs it.
+int ColumnWidth(wxWindow* list, const char* heading, int designed, const wxString& widest)
+{
+    const int padding = list->FromDIP(16);
+    return std::max({list->FromDIP(designed), list->GetTextExtent(heading).x + padding,
+                     list->GetTextExtent(widest).x + padding});
+}
 
 } // namespace
 
@@ -53,9 +104,13 @@ CPastInfoPage::CPastInfoPage(wxWindow* parent, CLeanlogApp& app)
     m_pModel = new CPastDaysModel(m_app);
     m_pList->AssociateModel(m_pModel);
     m_pModel->DecRef();
+    // The widest texts of each column, so that nothing is cut in fonts wider than the designed one.
+    const wxString widest[] = {"00/00/0000 - Stage 2, Week 00 Day 0 Protein Day", "1000.00", "99999", "200000"};
     for (unsigned c = 0; c < 4; ++c)
-        m_pList->AppendTextColumn(kColumns[c].heading, c, wxDATAVIEW_CELL_INERT, FromDIP(kColumns[c].width),
-                                  wxALIGN_LEFT);
+        m_pList->AppendColumn(new wxDataViewColumn(kColumns[c].heading, new CRowColourRenderer, c,
+                                                   ColumnWidth(m_pList, kColumns[c].heading, kColumns[c].width,
+                                                               widest[c]),
+                                                   wxALIGN_LEFT));
     m_pList->Bind(wxEVT_DATAVIEW_SELECTION_CHANGED, [this](wxDataViewEvent&) { OnSelectionChanged(); });
     m_pList->Bind(wxEVT_DATAVIEW_ITEM_ACTIVATED, [this](wxDataViewEvent& event) {
         if (event.GetItem().IsOk())
