@@ -4,6 +4,8 @@
 #include "store/FoodItem.h"
 
 #include <array>
+#include <optional>
+#include <string_view>
 #include <string>
 
 /// Calories, FatCalories and the fifteen panel values, in the label's order.
@@ -11,6 +13,10 @@ inline constexpr size_t kNutrientCount = 17;
 using CNutrientValues = std::array<double, kNutrientCount>;
 /// Index of "Total Carbohydrates" among the nutrient values.
 inline constexpr size_t kCarbsValue = 12;
+
+/// A typed quantity: a number of 0 or more, blanks around it allowed;
+/// nullopt when the text is not one.
+std::optional<float> ParseQuantity(std::string_view text);
 
 /// An item's nutrient values per serving, as stored.
 CNutrientValues NutrientValues(const SFoodItemRecord& item);

@@ -13,7 +13,6 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include <charconv>
 
 namespace {
 
@@ -22,21 +21,6 @@ constexpr int kIdQuantityMode = 1200;
 constexpr int kIdAmountMode = 1201;
 
 } // namespace
-
-std::optional<float> ParseQuantity(const std::string& text)
-{
-    const size_t begin = text.find_first_not_of(" \t");
-    const size_t end = text.find_last_not_of(" \t");
-    if (begin == std::string::npos)
-        return std::nullopt;
-    float value = 0;
-    const char* first = text.data() + begin;
-    const char* last = text.data() + end + 1;
-    const auto parsed = std::from_chars(first, last, value, std::chars_format::fixed);
-    if (parsed.ec != std::errc() || parsed.ptr != last || value < 0)
-        return std::nullopt;
-    return value;
-}
 
 CFoodPickerDlg::CFoodPickerDlg(wxWindow* parent, const std::vector<std::unique_ptr<CItemCategory>>& categories)
     : wxDialog(parent, wxID_ANY, "Carb Info", wxDefaultPosition, wxDefaultSize,

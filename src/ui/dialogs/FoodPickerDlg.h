@@ -49,6 +49,3 @@ private:
     wxTextCtrl* m_pQuantity = nullptr;
     wxStaticText* m_pUnit = nullptr;
 };
-
-/// The quantity field's text as a number; nullopt when it is not one.
-std::optional<float> ParseQuantity(const std::string& text);

@@ -43,14 +43,21 @@ TEST_F(CDayInfoDlgTest, TodayEnteredByKeyboardIsStoredInWholePoundsAndShownInPas
     EXPECT_EQ(Restart(m_dir)->m_days.front()->weight, 182);
 }
 
-TEST_F(CDayInfoDlgTest, RefusedWeightKeepsTheDialogOpenWithTheFocusOnIt)
+TEST_F(CDayInfoDlgTest, RefusedWeightOrFailedSaveKeepsTheDialogOpenWithNothingLost)
 {
     ASSERT_NO_FATAL_FAILURE(StartFirstRun(AnswersDaysAgo(0, 150)));
-    wxTEST_DIALOG(ClickAndWait(View().MainPage()->EntryButton()), Drive<CDayInfoDlg>([](CDayInfoDlg* dialog) {
+    CLeanlogApp& model = Model();
+    wxTEST_DIALOG(ClickAndWait(View().MainPage()->EntryButton()), Drive<CDayInfoDlg>([&model](CDayInfoDlg* dialog) {
                       TypeInto(dialog->WeightField(), "1200");
                       wxTEST_DIALOG(PressKey(WXK_RETURN), CExpectMessage("between 0 and 1000"));
                       EXPECT_TRUE(dialog->IsShown());
                       EXPECT_EQ(wxWindow::FindFocus(), dialog->WeightField());
+                      // A save that fails is reported and the typed values stay.
+                      TypeInto(dialog->WeightField(), "182");
+                      model.m_db->Execute("DROP TABLE [" + model.m_strDietTable + "]");
+                      wxTEST_DIALOG(PressKey(WXK_RETURN), CExpectMessage(""));
+                      EXPECT_TRUE(dialog->IsShown());
+                      EXPECT_EQ(dialog->WeightField()->GetValue(), "182");
                       PressKey(WXK_ESCAPE);
                   }));
     EXPECT_EQ(Model().m_days.front()->weight, 0);
