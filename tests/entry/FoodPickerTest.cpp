@@ -70,3 +70,19 @@ TEST(FoodPicker, AmountModeIsRefusedWithoutAServingAmountAndNothingIsChosenAtFir
     EXPECT_EQ(picker.Mode(), CFoodPicker::kServings);
     EXPECT_EQ(picker.Quantity(), 1.0f);
 }
+
+TEST(FoodPicker, QuantityTextIsANumberOfZeroOrMore)
+{
+    struct
+    {
+        const char* text;
+        std::optional<float> quantity;
+    } cases[] = {
+        {"2", 2.0f}, {" 0.5 ", 0.5f}, {"120", 120.0f}, {"0", 0.0f},
+        {"2.", 2.0f},                                // half typed, already a number
+        {"", std::nullopt}, {".", std::nullopt},
+        {"-1", std::nullopt}, {"2x", std::nullopt}, {"1e3", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseQuantity(c.text), c.quantity) << '"' << c.text << '"';
+}
