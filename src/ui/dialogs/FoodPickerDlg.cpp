@@ -45,10 +45,16 @@ CFoodPickerDlg::CFoodPickerDlg(wxWindow* parent, const std::vector<std::unique_p
         button->SetFaceColour(*wxWHITE);
 
     m_pTree->Bind(wxEVT_DATAVIEW_SELECTION_CHANGED, [this](wxDataViewEvent&) { OnSelection(); });
-    m_pTree->Bind(wxEVT_DATAVIEW_ITEM_ACTIVATED, [this](wxDataViewEvent&) {
-        // A double-click on a food takes it, as OK does.
-        if (m_picker.Chosen() && Validate() && TransferDataFromWindow())
-            EndModal(wxID_OK);
+    m_pTree->Bind(wxEVT_DATAVIEW_ITEM_ACTIVATED, [this](wxDataViewEvent& event) {
+        // A double-click on a food takes it, as OK does; on a category it only opens it.
+        const SFoodNode* node = CFoodTreeModel::Node(event.GetItem());
+        if (!node || node->kind == EFoodNodeKind::Category) {
+            event.Skip();
+            return;
+        }
+        OnSelection();
+        if (Validate() && TransferDataFromWindow())
+            EndDialog(wxID_OK);
     });
     m_pQuantity->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnQuantityTyped(); });
     m_pServings->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnMode(CFoodPicker::kServings); });
