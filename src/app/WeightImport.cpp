@@ -2,7 +2,7 @@
 
 #include "app/LeanlogApp.h"
 #include "base/Csv.h"
-#include "entry/EntryText.h"
+#include "entry/EntryInputRules.h"
 
 #include <algorithm>
 #include <cctype>

@@ -53,3 +53,4 @@ int RunExport(CCliContext& context);
 int RunImport(CCliContext& context);
 int RunBackup(CCliContext& context);
 int RunRestore(CCliContext& context);
+int RunFoods(CCliContext& context);

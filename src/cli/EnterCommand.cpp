@@ -4,6 +4,7 @@
 #include "cli/CliOptions.h"
 #include "diet/NextDay.h"
 #include "entry/DayEntry.h"
+#include "entry/EntryInputRules.h"
 
 #include <ostream>
 
@@ -31,7 +32,7 @@ SSlotOption ParseSlot(const std::string& text)
     slot.values.m_strItem = text.substr(equals + 1, bar1 - equals - 1);
     slot.values.m_strSize = text.substr(bar1 + 1, bar2 - bar1 - 1);
     slot.values.m_strCarbs = text.substr(bar2 + 1);
-    if (const auto problem = slot.values.Validate())
+    if (auto problem = slot.values.Validate(); problem || (problem = ValidateSlotCarbs(slot.values.m_strCarbs)))
         throw CUsageError("--slot " + slot.column + ": " + *problem);
     return slot;
 }

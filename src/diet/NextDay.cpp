@@ -39,6 +39,14 @@ std::optional<SEntryResult> WarnAboutMissingDays(CLeanlogApp& app, CEntryPrompts
 
 } // namespace
 
+bool CEntryPrompts::EnterDay(CDayEntry& entry, CLeanlogApp& app)
+{
+    if (!EditDay(entry))
+        return false;
+    entry.FinishDay(app);
+    return true;
+}
+
 std::string MissingDaysHtml(int missingDays)
 {
     return StrPrintf("<FONT FACE=Arial><h3 align=center>You are missing %d days of diet information</h3>",
@@ -67,8 +75,7 @@ SEntryResult EnterNextDay(CLeanlogApp& app, CEntryPrompts& prompts, const ClockF
     CDayEntry entry(app);
     entry.SetDay(day, true);
     SEntryResult result{EEntryOutcome::Cancelled, {}, day};
-    if (prompts.EditDay(entry)) {
-        entry.FinishDay(app);
+    if (prompts.EnterDay(entry, app)) {
         app.m_bProteinDayNeeded = false;
         result.outcome = EEntryOutcome::Saved;
     }

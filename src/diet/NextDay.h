@@ -20,6 +20,10 @@ public:
     virtual EMissingDaysAnswer AskMissingDays(const std::string& html) = 0;
     /// The Day Info dialog on `entry` (already set up for the day); true for OK.
     virtual bool EditDay(CDayEntry& entry) = 0;
+    /// The Day Info dialog and, on OK, the day finished and saved; true
+    /// when saved. A window overrides it to save on its own OK, so that a
+    /// failed save keeps the dialog open with nothing lost.
+    virtual bool EnterDay(CDayEntry& entry, CLeanlogApp& app);
 };
 
 enum class EEntryOutcome

@@ -3,6 +3,7 @@
 #include "app/LeanlogApp.h"
 #include "base/StrPrintf.h"
 #include "diet/DietCalendar.h"
+#include "entry/EntryInputRules.h"
 #include "entry/EntryText.h"
 
 #include <stdexcept>
@@ -108,10 +109,8 @@ void CDayEntry::ApplySlot(int row, const CMealInfo& info)
 
 std::optional<std::string> CDayEntry::Validate() const
 {
-    if (!ParseWeightText(m_strWeight))
-        return StrPrintf("Please enter a number from 0 to %g for the weight, or leave it empty.", kMaxWeight);
-    if (!ParseStepsText(m_strSteps))
-        return StrPrintf("Please enter a whole number from 0 to %d for the steps.", kMaxSteps);
+    if (const auto error = ValidateDayEntry(m_strWeight, m_strSteps))
+        return error->message;
     return std::nullopt;
 }
 

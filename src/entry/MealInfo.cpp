@@ -35,8 +35,5 @@ std::optional<std::string> CMealInfo::Validate() const
             return StrPrintf("%s can hold at most %zu characters; it has %zu. Please shorten it.", field,
                              kMealTextLimit, length);
     }
-    const int carbs = LeadingInt(m_strCarbs);
-    if (carbs < 0 || carbs > kMaxSlotCarbs)
-        return StrPrintf("Please enter a whole number from 0 to %d for the carbs.", kMaxSlotCarbs);
     return std::nullopt;
 }

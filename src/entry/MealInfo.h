@@ -33,7 +33,6 @@ public:
     void Pick(const SPickResult& pick);
     /// Adds the picked food to what the slot holds.
     void Add(const SPickResult& pick);
-    /// The message OK shows when item or size is longer than the limit or the
-    /// carbs lie outside 0 to kMaxSlotCarbs; nullopt when fine.
+    /// The message OK shows when item or size is longer than the limit; nullopt when fine.
     std::optional<std::string> Validate() const;
 };

@@ -4,7 +4,9 @@
 #include "ui/app/ErrorBox.h"
 #include "ui/pages/MainPage.h"
 #include "ui/pages/MarketingPages.h"
-#include "ui/pages/PlaceholderPage.h"
+#include "ui/app/WindowEntryPrompts.h"
+#include "ui/pages/CarbInfoPage.h"
+#include "ui/pages/PastInfoPage.h"
 #include "base/DateTime.h"
 #include "base/Utf8.h"
 #include "ui/controls/ColorTabCtrl.h"
@@ -35,14 +37,18 @@ CChildView::CChildView(wxWindow* parent, CLeanlogApp& model)
 
     m_pMainPage = new CMainPage(m_tabCtrl, [this](int tab) { ClickTab(tab); });
     AddPage(m_pMainPage, "Main Navigation Tab");
-    AddPage(new CPlaceholderPage(m_tabCtrl, "Past Info"), "Current Diet History");
+    // The dialogs open once the click that asked for them has finished.
+    m_pMainPage->SetEntryAction([this] { CallAfter(&CChildView::EnterNextDay); });
+    m_pPastInfoPage = new CPastInfoPage(m_tabCtrl, model);
+    AddPage(m_pPastInfoPage, "Current Diet History");
     m_pStatusPage = new CStatusPage(m_tabCtrl, *this);
     AddPage(m_pStatusPage, "Status and Recommendations of Current Diet");
     m_pSummaryPage = new CSummaryPage(m_tabCtrl, *this);
     AddPage(m_pSummaryPage, "Summary of Current Diet Results");
     m_pGraphPage = new CGraphPage(m_tabCtrl, *this);
     AddPage(m_pGraphPage, "Graph of Current Diet Results");
-    AddPage(new CPlaceholderPage(m_tabCtrl, "Carb Info"), "Common Meal Items and their Carbohydrate Info");
+    m_pCarbInfoPage = new CCarbInfoPage(m_tabCtrl, model);
+    AddPage(m_pCarbInfoPage, "Common Meal Items and their Carbohydrate Info");
     m_pPellawarePage = new CPellawarePage(m_tabCtrl, *this);
     AddPage(m_pPellawarePage, "All about Pellaware");
     m_pSponsorPage = new CSponsorPage(m_tabCtrl, *this);
@@ -125,10 +131,29 @@ void CChildView::SelChanged()
         case kTabSummary:
             m_pSummaryPage->BuildSummaryPage();
             break;
+        case kTabPastInfo:
+            m_pPastInfoPage->Refill();
+            break;
+        case kTabCarbInfo:
+            m_pCarbInfoPage->EnsureTree();
+            break;
         default:
-            // Past Info's list is refilled here once its page exists.
             break;
         }
+    } catch (const std::exception& e) {
+        ShowError(wxGetTopLevelParent(this), e.what());
+    }
+}
+
+void CChildView::EnterNextDay()
+{
+    try {
+        CWindowEntryPrompts prompts(wxGetTopLevelParent(this), *m_pModel);
+        const SEntryResult result = ::EnterNextDay(*m_pModel, prompts, [] { return CDateTime::Now(); });
+        if (result.outcome == EEntryOutcome::Restarted)
+            SelectTab(kTabMain);
+        else if (!result.buttonLabel.empty())
+            m_pMainPage->SetEntryLabel(result.buttonLabel);
     } catch (const std::exception& e) {
         ShowError(wxGetTopLevelParent(this), e.what());
     }

@@ -6,6 +6,8 @@
 #include <vector>
 
 class CBrowserPage;
+class CCarbInfoPage;
+class CPastInfoPage;
 class CColorTabCtrl;
 class CGraphPage;
 class CLeanlogApp;
@@ -42,6 +44,10 @@ public:
     CStatusPage* StatusPage() const { return m_pStatusPage; }
     CSummaryPage* SummaryPage() const { return m_pSummaryPage; }
     CGraphPage* GraphPage() const { return m_pGraphPage; }
+    CPastInfoPage* PastInfoPage() const { return m_pPastInfoPage; }
+    CCarbInfoPage* CarbInfoPage() const { return m_pCarbInfoPage; }
+    /// The entry button's road: the next day in Day Info, then its new label.
+    void EnterNextDay();
     CBrowserPage* PellawarePage() const { return m_pPellawarePage; }
     CBrowserPage* SponsorPage() const { return m_pSponsorPage; }
 
@@ -58,6 +64,8 @@ private:
     CSummaryPage* m_pSummaryPage = nullptr;
     CGraphPage* m_pGraphPage = nullptr;
     CBrowserPage* m_pPellawarePage = nullptr;
+    CPastInfoPage* m_pPastInfoPage = nullptr;
+    CCarbInfoPage* m_pCarbInfoPage = nullptr;
     CBrowserPage* m_pSponsorPage = nullptr;
     std::vector<wxWindow*> m_pages;   ///< in tab order; owned by the tab strip
 };

@@ -78,7 +78,7 @@ CMainPage::CMainPage(wxWindow* parent, std::function<void(int)> selectTab)
         if (spec.tab >= 0)
             BindToTab(m_buttons[i], spec.tab);
     }
-    // The Day Info dialog it opens is not part of this version yet.
+    // Enabled once its owner gives it an action.
     EntryButton()->Disable();
 
     auto* sponsor = new CColorButton(this, kIdSponsorButton, kSponsorButtonText);
@@ -105,6 +105,12 @@ CColorButton* CMainPage::SponsorButton() const
 void CMainPage::BindToTab(wxWindow* button, int tab)
 {
     button->Bind(wxEVT_BUTTON, [this, tab](wxCommandEvent&) { m_selectTab(tab); });
+}
+
+void CMainPage::SetEntryAction(std::function<void()> action)
+{
+    EntryButton()->Bind(wxEVT_BUTTON, [action = std::move(action)](wxCommandEvent&) { action(); });
+    EntryButton()->Enable();
 }
 
 void CMainPage::SetEntryLabel(const std::string& label)

@@ -16,7 +16,7 @@ class wxButton;
 std::array<wxRect, 8> MainPageButtonRects(wxSize page, wxSize button, wxSize sponsorButton);
 
 /// Tab 0, "Main": the navigation buttons on a white page. The entry button
-/// (1015) will open the Day Info dialog; buttons 1016 to 1023 select their
+/// (1015) runs the action its owner gives it (the day entry); buttons 1016 to 1023 select their
 /// tab through the tab strip exactly as a click on the tab does.
 /// UI thread only.
 class CMainPage : public wxPanel
@@ -26,6 +26,8 @@ public:
     CMainPage(wxWindow* parent, std::function<void(int)> selectTab);
 
     void SetEntryLabel(const std::string& label);
+    /// Enables the entry button (1015) with what its click does.
+    void SetEntryAction(std::function<void()> action);
     wxButton* EntryButton() const;
     CColorButton* SponsorButton() const;
 

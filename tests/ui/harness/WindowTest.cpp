@@ -1,5 +1,7 @@
 #include "harness/WindowTest.h"
 
+#include <wx/evtloop.h>
+
 #include "harness/ScreenGrab.h"
 
 #include "ui/pages/BrowserPage.h"
@@ -41,7 +43,16 @@ bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds time
     while (!done()) {
         if (std::chrono::steady_clock::now() > deadline)
             return false;
-        wxTheApp->Yield(true);
+        // Yield does nothing inside a Yield (a dialog answered while a
+        // test waits): dispatch the loop's events directly then.
+        wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+        if (loop && loop->IsYielding()) {
+            while (loop->Pending())
+                loop->Dispatch();
+            wxTheApp->ProcessPendingEvents();
+        } else {
+            wxTheApp->Yield(true);
+        }
         wxMilliSleep(5);
     }
     return true;

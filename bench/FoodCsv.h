@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+class CLeanlogApp;
+
+/// The shared USDA food table as the data feed ships it.
+inline constexpr const char* kSharedFoodCsv = "/work/shared/data/foods/foods.csv";
+
+/// Puts the food table of a CSV file (a header line, then one item a line:
+/// ItemName, CatCode, Category, ServingSizeCode, ServingSizeName and the
+/// stored fields) into the app's catalogue in memory, in catalogue order,
+/// replacing what it held. With `count` above the file's rows the rows are
+/// repeated under numbered names until there are `count` items. Returns the
+/// number of items; 0 when the file cannot be read.
+size_t LoadFoodCsv(CLeanlogApp& app, const std::string& path, size_t count = 0);

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "entry/FoodTree.h"
+#include "store/FoodItem.h"
+
+#include <memory>
+#include <vector>
+
+class CLeanlogApp;
+
+using CFoodItemList = std::vector<std::unique_ptr<CFoodItem>>;
+
+/// Where Add Item puts an item of `categoryCode` in the catalogue list:
+/// after the first run of that category's items, else at the end.
+size_t AddItemPosition(const CFoodItemList& items, std::string_view categoryCode);
+
+struct SSizePosition
+{
+    size_t index;         ///< after the last size of the base item's name
+    std::int32_t code;    ///< that size's code + 1
+};
+/// Where Add Item Size puts a further size of `base`, and its code.
+SSizePosition AddSizePosition(const CFoodItemList& items, const CFoodItem& base);
+
+/// The sizes of the group around `index`: from the nearest size code 1 at
+/// or before it up to, not including, the next size code 1.
+std::pair<size_t, size_t> GroupAround(const CFoodItemList& items, size_t index);
+
+/// The Carb Info page's four editing commands over the catalogue and the
+/// page's tree. Every change is saved with SaveFoodItem; a failed save
+/// throws the database's exception and leaves memory and tree as they were.
+/// UI thread only.
+class CFoodEditor
+{
+public:
+    CFoodEditor(CLeanlogApp& app, CFoodTree& tree) : m_app(app), m_tree(tree) {}
+
+    /// Add Item's category: a category node's, or an item-name node's parent's; else null.
+    static CItemCategory* AddItemTarget(const SFoodNode* selected);
+    /// The item a name or size node carries; null for a category node or none.
+    static CFoodItem* ItemOf(const SFoodNode* selected);
+
+    /// A new food (size code 1) from the editor's fields; joins the category's list and tree.
+    CFoodItem& AddItem(CItemCategory& category, const SFoodItemRecord& fields);
+    /// A further size of `base`'s food; the name typed in the editor is not used.
+    CFoodItem& AddItemSize(CFoodItem& base, const SFoodItemRecord& fields);
+    /// Writes the editor's fields into the item and relabels its nodes.
+    void EditItem(CFoodItem& item, const SFoodItemRecord& fields);
+    /// Marks deleted (bit 0x01) the size of a size node, or every remaining
+    /// size of a name node's group, and removes their nodes.
+    void DeleteItem(SFoodNode& selected);
+
+private:
+    CFoodItem& Insert(size_t index, std::unique_ptr<CFoodItem> item, CItemCategory& category, size_t categoryIndex);
+    void MarkDeleted(CFoodItem& item);
+
+    CLeanlogApp& m_app;
+    CFoodTree& m_tree;
+};

@@ -1,0 +1,88 @@
+#include "entry/FoodPicker.h"
+
+#include "base/StrPrintf.h"
+
+#include <charconv>
+#include <cmath>
+
+std::optional<float> ParseQuantity(std::string_view text)
+{
+    const size_t begin = text.find_first_not_of(" \t");
+    const size_t end = text.find_last_not_of(" \t");
+    if (begin == std::string_view::npos)
+        return std::nullopt;
+    float value = 0;
+    const char* first = text.data() + begin;
+    const char* last = text.data() + end + 1;
+    const auto parsed = std::from_chars(first, last, value, std::chars_format::fixed);
+    if (parsed.ec != std::errc() || parsed.ptr != last || value < 0)
+        return std::nullopt;
+    return value;
+}
+
+CNutrientValues NutrientValues(const SFoodItemRecord& item)
+{
+    return {static_cast<double>(item.Calories), static_cast<double>(item.FatCalories), item.FatGrams,
+            item.FatGramsPercent, item.SaturatedFat, item.SaturatedFatPercent, item.PolySatFat, item.MonoUnsatFat,
+            item.Cholesterol, item.CholesterolPercent, item.Sodium, item.SodiumPercent, item.Carbs,
+            item.CarbsPercent, item.Fiber, item.FiberPercent, item.Sugars};
+}
+
+std::string StoredValueText(double value)
+{
+    return StrPrintf("%.15g", value);
+}
+
+void CFoodPicker::Select(const CFoodItem* item)
+{
+    if (!item)
+        return;
+    m_pChosen = item;
+    m_quantity = 1.0f;
+    m_lastQuantity = 1.0f;
+    m_mode = kServings;
+    Rescale();
+}
+
+bool CFoodPicker::SetQuantity(float quantity)
+{
+    if (!m_pChosen || quantity == m_lastQuantity)
+        return false;
+    m_quantity = quantity;
+    m_lastQuantity = quantity;
+    Rescale();
+    return true;
+}
+
+bool CFoodPicker::AmountAllowed() const
+{
+    return m_pChosen && m_pChosen->ServingSizeAmt > 0;
+}
+
+bool CFoodPicker::SetMode(int mode)
+{
+    if (!m_pChosen || mode == m_mode || (mode == kAmount && !AmountAllowed()))
+        return false;
+    const double amount = m_pChosen->ServingSizeAmt;
+    m_quantity = static_cast<float>(mode == kServings ? m_quantity / amount : m_quantity * amount);
+    m_mode = mode;
+    m_lastQuantity = m_quantity;
+    Rescale();
+    return true;
+}
+
+void CFoodPicker::Rescale()
+{
+    const double factor = m_mode == kServings ? m_quantity : m_quantity / m_pChosen->ServingSizeAmt;
+    const CNutrientValues values = NutrientValues(*m_pChosen);
+    for (size_t i = 0; i < kNutrientCount; ++i)
+        m_values[i] = static_cast<int>(std::trunc(values[i] * factor));
+}
+
+SPickResult CFoodPicker::Result() const
+{
+    if (!m_pChosen)
+        return {};
+    return {m_pChosen->ItemName, m_pChosen->ServingSizeName, m_pChosen->ServingSizeUnit, m_quantity, m_mode,
+            m_values[kCarbsValue]};
+}

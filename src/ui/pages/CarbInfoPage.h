@@ -1,0 +1,53 @@
+#pragma once
+
+#include "entry/FoodTree.h"
+
+#include <wx/panel.h>
+
+#include <memory>
+
+class CFoodTreeModel;
+class CLeanlogApp;
+class CNutritionPanel;
+class wxDataViewCtrl;
+class wxMenu;
+
+/// Tab 5, "Carb Info": the food catalogue's tree beside the nutrition
+/// label of the selected serving, with the editing commands in the tree's
+/// context menu (double-click edits). The tree is built the first time the
+/// page is shown. UI thread only.
+class CCarbInfoPage : public wxPanel
+{
+public:
+    CCarbInfoPage(wxWindow* parent, CLeanlogApp& app);
+    ~CCarbInfoPage() override;
+
+    /// Builds the tree unless it is built already.
+    void EnsureTree();
+
+    enum ECommand : int { kIdAddItem = 1401, kIdAddItemSize, kIdEditItem, kIdDeleteItem };
+    /// Runs one of the four commands on the selected node.
+    void RunCommand(int command);
+    /// The context menu as it opens on the current selection (null when nothing is selected).
+    std::unique_ptr<wxMenu> ContextMenu() const;
+
+    wxDataViewCtrl* Tree() const { return m_pTree; }
+    const CFoodTree& FoodTree() const { return m_tree; }
+    CNutritionPanel* Panel() const { return m_pPanel; }
+    /// Selects `node` and shows it.
+    void SelectNode(const SFoodNode* node);
+
+private:
+    SFoodNode* Selected() const;
+    void ShowItem(const CFoodItem& item);
+    void AddItem(SFoodNode* selected);
+    void AddItemSize(SFoodNode* selected);
+    void EditItem(SFoodNode* selected);
+
+    CLeanlogApp& m_app;
+    CFoodTree m_tree;
+    bool m_bBuilt = false;
+    wxDataViewCtrl* m_pTree = nullptr;
+    CFoodTreeModel* m_pModel = nullptr;   ///< reference held by the tree control
+    CNutritionPanel* m_pPanel = nullptr;
+};
