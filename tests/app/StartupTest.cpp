@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 namespace {
 
@@ -17,33 +16,6 @@ std::int64_t Count(CDatabase& db, const std::string& sql)
 }
 
 } // namespace
-
-TEST(Startup, FirstRunCreatesTheDietAndLaterRunsLoadItWithoutAsking)
-{
-    CTempDataDir dir;
-    {
-        CLeanlogApp app(dir.Folder());
-        CScriptedPrompts prompts(Answers(2026, 1, 15, 150));
-        ASSERT_EQ(app.InitData(prompts), CLeanlogApp::EStartup::Ready);
-        EXPECT_EQ(prompts.newDietAsked, 1);
-        EXPECT_EQ(prompts.aboutShown, 1);
-        EXPECT_EQ(app.m_strDbPath, dir.File("RiRedo.mdb"));
-        EXPECT_EQ(app.m_db->TableNames(), (std::vector<std::string>{"LnLg_2026_1_15", "LnLg_Prefs",
-                                                                     "LnLg_FoodCategories", "LnLg_FoodItem"}));
-        ASSERT_EQ(app.m_days.size(), 1u);
-        app.m_days[0]->weight = 201;
-        app.SaveDailyInfo(*app.m_days[0]);
-    }
-    CLeanlogApp app(dir.Folder());
-    CScriptedPrompts prompts;
-    ASSERT_EQ(app.InitData(prompts), CLeanlogApp::EStartup::Ready);
-    EXPECT_EQ(prompts.newDietAsked, 0);
-    EXPECT_EQ(app.m_strDietTable, "LnLg_2026_1_15");
-    EXPECT_EQ(app.m_nGoalWeight, 150);
-    ASSERT_EQ(app.m_days.size(), 1u);
-    EXPECT_EQ(app.m_days[0]->weight, 201.0);
-    EXPECT_EQ(app.m_days[0]->date, CDateTime::FromDate(2026, 1, 15));
-}
 
 TEST(Startup, PreferencesPointingAtNoDaysAskAgain)
 {
@@ -80,11 +52,6 @@ TEST(Startup, RestartOnTheSameStartDateReusesTheTable)
     auto app = StartFirstDiet(dir, Answers(2026, 1, 15, 150));
     app->m_days.front()->weight = 200;
     app->SaveDailyInfo(*app->m_days.front());
-    CScriptedPrompts cancel;
-    EXPECT_FALSE(app->StartDietOver(cancel));
-    EXPECT_EQ(app->m_days.size(), 1u);
-    EXPECT_EQ(app->m_days[0]->weight, 200.0);
-
     app->StartDietOver(Answers(2026, 1, 15, 145));
     ASSERT_EQ(app->m_days.size(), 1u);   // memory holds only the new day
     EXPECT_EQ(app->m_days[0]->ID, 2);

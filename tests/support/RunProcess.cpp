@@ -66,9 +66,6 @@ public:
         sem_unlink(m_sem.c_str());
         shm_unlink(m_shm.c_str());
     }
-    CFakeClockShm(const CFakeClockShm&) = delete;
-    CFakeClockShm& operator=(const CFakeClockShm&) = delete;
-
     std::string Env() const { return "FAKETIME_SHARED=" + m_sem + " " + m_shm; }
 
 private:

@@ -1,21 +1,12 @@
 #include "harness/WindowTest.h"
 
-#include "diet/NextDay.h"
 #include "support/RunProcess.h"
-#include "ui/controls/ColorTabCtrl.h"
 #include "ui/controls/WxDate.h"
-#include "ui/controls/WxText.h"
-#include "ui/dialogs/HtmlDialog.h"
-#include "ui/dialogs/NewDietDlg.h"
-#include "ui/frame/ChildView.h"
-#include "ui/pages/MainPage.h"
 
 #include <dirent.h>
 #include <unistd.h>
 
-#include <wx/button.h>
 #include <wx/datectrl.h>
-#include <wx/textctrl.h>
 
 #include <filesystem>
 #include <random>

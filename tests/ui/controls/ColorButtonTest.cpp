@@ -2,9 +2,7 @@
 
 #include "ui/controls/ColorButton.h"
 
-#include <wx/frame.h>
 #include <wx/panel.h>
-#include <wx/uiaction.h>
 
 using CColorButtonTest = CDesktopTest;
 

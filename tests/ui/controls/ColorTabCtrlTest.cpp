@@ -1,10 +1,6 @@
 #include "harness/WindowTest.h"
 
-#include "ui/controls/ColorTabCtrl.h"
-
-#include <wx/frame.h>
 #include <wx/settings.h>
-#include <wx/uiaction.h>
 
 namespace {
 
@@ -51,31 +47,7 @@ TEST(ColorTabLabel, ShowsAtMostItsFirst127Characters)
     EXPECT_EQ(TabLabelText(e127 + "\xC3\xA9"), e127) << "counted in characters, not bytes";
 }
 
-TEST_F(CColorTabCtrlTest, ColoursSetAfterCreationShowAtTheNextRepaintAboveTheDisplayArea)
-{
-    EXPECT_EQ(PixelInTab(1), wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)) << "without owner drawing";
-    m_pTabs->SetOwnerDrawn(true);
-    m_pTabs->SetColors(*wxWHITE, wxColour(0xFF, 0, 0));
-    Pump(std::chrono::milliseconds(100));
-    EXPECT_EQ(PixelInTab(1), *wxWHITE);
-    m_pTabs->SetColors(wxColour(0xFF, 0xFF, 0), wxColour(0, 0, 0xFF));
-    Pump(std::chrono::milliseconds(100));
-    EXPECT_EQ(PixelInTab(1), wxColour(0xFF, 0xFF, 0));
-    EXPECT_EQ(PixelInTab(0), wxColour(0xFF, 0xFF, 0)) << "the selected tab has the same colours";
-    SaveScreenshot(m_pFrame, "control-color-tabs");
-
-    // The display area lies below the strip, with its margin.
-    const wxRect display = m_pTabs->GetDisplayRect();
-    const wxRect first = m_pTabs->GetItemRect(0);
-    EXPECT_EQ(display.GetTopLeft(), wxPoint(first.GetLeft(), first.GetBottom() + 1));
-    const wxSize client = m_pTabs->GetClientSize();
-    EXPECT_EQ(display.GetRight() + 1 + CColorTabCtrl::kDisplayMargin, client.x - first.GetLeft());
-    EXPECT_EQ(display.GetBottom() + 1 + CColorTabCtrl::kDisplayMargin, client.y - first.GetLeft());
-    EXPECT_EQ(m_pTabs->HitTest(wxPoint(display.x + 5, display.y + 5)), -1);
-    EXPECT_EQ(m_pTabs->HitTest(m_pTabs->GetItemRect(2).GetBottomRight()), 2);
-}
-
-TEST_F(CColorTabCtrlTest, ClicksAndArrowKeysSendChangingThenChangedAndAVetoKeepsTheSelection)
+TEST_F(CColorTabCtrlTest, ClicksAndKeysChangeTheSelectionAndColoursShowAtTheNextRepaint)
 {
     std::vector<std::string> events;
     const auto log = [&events](const char* what, const wxBookCtrlEvent& event) {
@@ -104,4 +76,25 @@ TEST_F(CColorTabCtrlTest, ClicksAndArrowKeysSendChangingThenChangedAndAVetoKeeps
                                                 "changed 1>2", "changing 2>1", "changed 2>1", "changing 1>0",
                                                 "changed 1>0"}));
     EXPECT_EQ(m_pTabs->GetCurSel(), 0);
+
+    EXPECT_EQ(PixelInTab(1), wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)) << "without owner drawing";
+    m_pTabs->SetOwnerDrawn(true);
+    m_pTabs->SetColors(*wxWHITE, wxColour(0xFF, 0, 0));
+    Pump(std::chrono::milliseconds(100));
+    EXPECT_EQ(PixelInTab(1), *wxWHITE);
+    m_pTabs->SetColors(wxColour(0xFF, 0xFF, 0), wxColour(0, 0, 0xFF));
+    Pump(std::chrono::milliseconds(100));
+    EXPECT_EQ(PixelInTab(1), wxColour(0xFF, 0xFF, 0));
+    EXPECT_EQ(PixelInTab(0), wxColour(0xFF, 0xFF, 0)) << "the selected tab has the same colours";
+    SaveScreenshot(m_pFrame, "control-color-tabs");
+
+    // The display area lies below the strip, with its margin.
+    const wxRect display = m_pTabs->GetDisplayRect();
+    const wxRect first = m_pTabs->GetItemRect(0);
+    EXPECT_EQ(display.GetTopLeft(), wxPoint(first.GetLeft(), first.GetBottom() + 1));
+    const wxSize client = m_pTabs->GetClientSize();
+    EXPECT_EQ(display.GetRight() + 1 + CColorTabCtrl::kDisplayMargin, client.x - first.GetLeft());
+    EXPECT_EQ(display.GetBottom() + 1 + CColorTabCtrl::kDisplayMargin, client.y - first.GetLeft());
+    EXPECT_EQ(m_pTabs->HitTest(wxPoint(display.x + 5, display.y + 5)), -1);
+    EXPECT_EQ(m_pTabs->HitTest(m_pTabs->GetItemRect(2).GetBottomRight()), 2);
 }

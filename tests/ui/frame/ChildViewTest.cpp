@@ -3,19 +3,10 @@
 #include "reports/StatusAdvisor.h"
 #include "reports/SummaryReport.h"
 #include "support/ScriptedPrompts.h"
-#include "ui/controls/ColorTabCtrl.h"
-#include "ui/controls/WxText.h"
-#include "ui/frame/ChildView.h"
-#include "ui/frame/CommandIds.h"
-#include "ui/pages/BrowserPage.h"
-#include "ui/pages/MainPage.h"
 #include "ui/pages/StatusPage.h"
 #include "ui/pages/SummaryPage.h"
 
 #include "ui/controls/ColorButton.h"
-
-#include <wx/button.h>
-#include <wx/webview.h>
 
 #include <algorithm>
 
@@ -44,14 +35,11 @@ protected:
         EXPECT_FALSE(PageText(view).empty());
     }
 
-    /// The advisor works on copies of the model's ketosis and protein-day state.
+    /// From a model of its own: the core's advisor changes the ketosis and protein-day state.
     std::string CoreStatusText()
     {
-        std::int32_t ketosisAnswer = Model().m_nKetosisAnswer;
-        bool proteinDayNeeded = Model().m_bProteinDayNeeded;
         CScriptedKetosisAnswer answer;
-        return StatusPageText(Model().m_days, Model().m_nGoalWeight, Model().m_previousDietResults, ketosisAnswer,
-                              proteinDayNeeded, answer);
+        return StatusPageText(*Restart(m_dir), answer);
     }
 };
 

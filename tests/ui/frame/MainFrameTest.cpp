@@ -2,24 +2,12 @@
 
 #include "app/AboutText.h"
 #include "app/ExplanationPages.h"
-#include "diet/NextDay.h"
 #include "store/Schema.h"
 #include "ui/app/WebProcesses.h"
-#include "ui/controls/ColorTabCtrl.h"
-#include "ui/controls/WxText.h"
-#include "ui/dialogs/HtmlDialog.h"
-#include "ui/dialogs/NewDietDlg.h"
-#include "ui/frame/ChildView.h"
-#include "ui/frame/CommandIds.h"
 #include "ui/frame/EmptyBannerBar.h"
-#include "ui/pages/MainPage.h"
 
-#include <wx/button.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
-#include <wx/textctrl.h>
-#include <wx/uiaction.h>
-#include <wx/webview.h>
 
 #include <set>
 

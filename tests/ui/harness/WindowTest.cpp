@@ -2,19 +2,10 @@
 
 #include "harness/ScreenGrab.h"
 
-#include "support/TestDiet.h"
 #include "ui/app/WebProcesses.h"
-#include "ui/controls/ColorTabCtrl.h"
-#include "ui/controls/WxText.h"
-#include "ui/dialogs/HtmlDialog.h"
-#include "ui/frame/ChildView.h"
-#include "ui/frame/CommandIds.h"
-#include "ui/pages/BrowserPage.h"
 
 #include <wx/filename.h>
-#include <wx/uiaction.h>
 #include <wx/utils.h>
-#include <wx/webview.h>
 
 CExpectDialog<wxMessageDialog> ExpectMessage(const std::string& expected, int answer)
 {

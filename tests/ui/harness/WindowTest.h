@@ -9,19 +9,31 @@
 #define wxTEST_DIALOG_HOOK_CLASS CGtestModalHook
 #include <wx/testing.h>
 
+// The window headers most tests use.
 #include "app/LeanlogApp.h"
-#include "diet/NewDietAnswers.h"
-#include "support/TempDataDir.h"
+#include "diet/NextDay.h"
+#include "support/TestDiet.h"
 #include "ui/app/DesktopApp.h"
+#include "ui/controls/ColorTabCtrl.h"
+#include "ui/controls/WxText.h"
+#include "ui/dialogs/HtmlDialog.h"
+#include "ui/dialogs/NewDietDlg.h"
+#include "ui/frame/ChildView.h"
+#include "ui/frame/CommandIds.h"
 #include "ui/frame/MainFrame.h"
+#include "ui/pages/BrowserPage.h"
+#include "ui/pages/MainPage.h"
+
+#include <wx/button.h>
+#include <wx/frame.h>
+#include <wx/textctrl.h>
+#include <wx/uiaction.h>
+#include <wx/webview.h>
 
 #include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
-
-class CHtmlBrowser;
-class wxWebView;
 
 class CGtestModalHook : public wxTestingModalHook
 {
@@ -124,8 +136,4 @@ protected:
 inline void PrintTo(const wxColour& colour, std::ostream* os)
 {
     *os << colour.GetAsString(wxC2S_HTML_SYNTAX).utf8_str();
-}
-inline void PrintTo(const wxPoint& p, std::ostream* os)
-{
-    *os << "(" << p.x << ", " << p.y << ")";
 }

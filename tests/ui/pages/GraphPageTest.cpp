@@ -1,9 +1,5 @@
 #include "harness/WindowTest.h"
 
-#include "ui/controls/WxText.h"
-#include "ui/frame/ChildView.h"
-#include "ui/frame/CommandIds.h"
-#include "ui/frame/MainFrame.h"
 #include "ui/pages/GraphPage.h"
 
 #include <wx/statusbr.h>

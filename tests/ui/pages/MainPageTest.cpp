@@ -1,7 +1,5 @@
 #include "harness/WindowTest.h"
 
-#include "ui/pages/MainPage.h"
-
 TEST(MainPageLayout, ButtonsSitInTwoColumnsAndFourRowsWithEqualGaps)
 {
     const wxSize button(150, 40);
