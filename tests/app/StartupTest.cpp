@@ -1,10 +1,10 @@
 #include "app/LeanlogApp.h"
+#include "app/Settings.h"
 #include "store/Schema.h"
 #include "support/TestDiet.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 namespace {
 
@@ -17,96 +17,33 @@ std::int64_t Count(CDatabase& db, const std::string& sql)
 
 } // namespace
 
-TEST(Startup, FirstRunCreatesDatabaseTablesAndFirstDay)
+TEST(Startup, PreferencesPointingAtNoDaysAskAgain)
 {
-    CTempDataDir dir;
-    CLeanlogApp app(dir.Folder());
-    CScriptedPrompts prompts(Answers(2026, 1, 15, 150));
-    ASSERT_EQ(app.InitData(prompts), CLeanlogApp::EStartup::Ready);
-    EXPECT_EQ(prompts.newDietAsked, 1);
-    EXPECT_EQ(prompts.aboutShown, 1);
-
-    EXPECT_EQ(app.m_strDbPath, dir.File("RiRedo.mdb"));
-    EXPECT_EQ(app.m_strDietTable, "LnLg_2026_1_15");
-    EXPECT_EQ(app.m_nGoalWeight, 150);
-    ASSERT_EQ(app.m_days.size(), 1u);
-    EXPECT_EQ(app.m_days[0]->ID, 1);
-    EXPECT_EQ(app.m_days[0]->weight, 0.0);
-    EXPECT_EQ(app.m_days[0]->wAttribs, 0);
-
-    auto& db = *app.m_db;
-    EXPECT_EQ(db.TableNames(), (std::vector<std::string>{"LnLg_2026_1_15", "LnLg_Prefs", "LnLg_FoodCategories",
-                                                          "LnLg_FoodItem"}));
-    EXPECT_EQ(Count(db, "SELECT COUNT(*) FROM LnLg_Prefs"), 1);
-    EXPECT_EQ(Count(db, "SELECT COUNT(*) FROM LnLg_FoodItem"), 0);
-    CStatement prefs = db.Prepare("SELECT DietFilename, GoalWeight FROM LnLg_Prefs");
-    ASSERT_TRUE(prefs.Step());
-    EXPECT_EQ(prefs.ColumnText(0), "LnLg_2026_1_15");
-    EXPECT_EQ(prefs.ColumnInt(1), 150);
-}
-
-TEST(Startup, CancelAtFirstRunCreatesNothing)
-{
-    CTempDataDir dir;
-    CLeanlogApp app(dir.Folder());
-    CScriptedPrompts prompts;
-    EXPECT_EQ(app.InitData(prompts), CLeanlogApp::EStartup::Cancelled);
-    EXPECT_FALSE(std::filesystem::exists(dir.File("RiRedo.mdb")));
-    EXPECT_EQ(app.m_db, nullptr);
-}
-
-TEST(Startup, LaterRunsLoadTheDietWithoutAsking)
-{
-    CTempDataDir dir;
+    const struct
     {
-        auto app = StartFirstDiet(dir, Answers(2026, 1, 15, 150));
-        auto& day = *app->m_days.front();
-        day.weight = 201;
-        app->SaveDailyInfo(day);
+        const char* breakage;
+        CNewDietAnswers answers;
+        const char* table;   // the diet table afterwards
+        size_t rows;         // its rows
+    } cases[] = {
+        {"DELETE FROM LnLg_2026_1_15", Answers(2026, 2, 1, 140), "LnLg_2026_2_1", 1},
+        // Same start date: the existing table gains a further first-day row.
+        {"UPDATE LnLg_Prefs SET DietFilename = 'LnLg_2001_1_1'", Answers(2026, 1, 15, 140), "LnLg_2026_1_15", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.breakage);
+        CTempDataDir dir;
+        StartFirstDiet(dir, Answers(2026, 1, 15, 150))->m_db->Execute(c.breakage);
+        CLeanlogApp app(dir.Folder());
+        CScriptedPrompts prompts(c.answers);
+        app.InitData(prompts);
+        EXPECT_EQ(prompts.newDietAsked, 1);
+        const auto next = Restart(dir);
+        EXPECT_EQ(next->m_strDietTable, c.table);
+        EXPECT_EQ(next->m_nGoalWeight, 140);
+        EXPECT_EQ(next->m_days.size(), c.rows);
+        EXPECT_EQ(Count(*next->m_db, "SELECT COUNT(*) FROM LnLg_Prefs"), 1);
     }
-    CLeanlogApp app(dir.Folder());
-    CScriptedPrompts prompts;
-    ASSERT_EQ(app.InitData(prompts), CLeanlogApp::EStartup::Ready);
-    EXPECT_EQ(prompts.newDietAsked, 0);
-    ASSERT_EQ(app.m_days.size(), 1u);
-    EXPECT_EQ(app.m_days[0]->weight, 201.0);
-    EXPECT_EQ(app.m_days[0]->date, CDateTime::FromDate(2026, 1, 15));
-}
-
-TEST(Startup, PreferencesPointingAtAnEmptyTableAskAgain)
-{
-    CTempDataDir dir;
-    {
-        auto app = StartFirstDiet(dir, Answers(2026, 1, 15, 150));
-        app->m_db->Execute("DELETE FROM LnLg_2026_1_15");
-    }
-    CLeanlogApp app(dir.Folder());
-    CScriptedPrompts prompts(Answers(2026, 2, 1, 140));
-    app.InitData(prompts);
-    EXPECT_EQ(prompts.newDietAsked, 1);
-    EXPECT_EQ(app.m_strDietTable, "LnLg_2026_2_1");
-
-    const auto next = Restart(dir);
-    EXPECT_EQ(next->m_strDietTable, "LnLg_2026_2_1");
-    EXPECT_EQ(next->m_nGoalWeight, 140);
-    ASSERT_EQ(next->m_days.size(), 1u);
-    EXPECT_EQ(Count(*next->m_db, "SELECT COUNT(*) FROM LnLg_Prefs"), 1);
-}
-
-TEST(Startup, PreferencesPointingAtAMissingTableAskAgain)
-{
-    CTempDataDir dir;
-    {
-        auto app = StartFirstDiet(dir, Answers(2026, 1, 15, 150));
-        app->m_db->Execute("UPDATE LnLg_Prefs SET DietFilename = 'LnLg_2001_1_1'");
-    }
-    CLeanlogApp app(dir.Folder());
-    CScriptedPrompts prompts(Answers(2026, 1, 15, 150));
-    app.InitData(prompts);
-    EXPECT_EQ(prompts.newDietAsked, 1);
-    // Same start date: the existing table gains a further first-day row.
-    EXPECT_EQ(Count(*app.m_db, "SELECT COUNT(*) FROM LnLg_2026_1_15"), 2);
-    EXPECT_EQ(Restart(dir)->m_days.size(), 2u);
 }
 
 TEST(Startup, RestartOnTheSameStartDateReusesTheTable)
@@ -115,110 +52,57 @@ TEST(Startup, RestartOnTheSameStartDateReusesTheTable)
     auto app = StartFirstDiet(dir, Answers(2026, 1, 15, 150));
     app->m_days.front()->weight = 200;
     app->SaveDailyInfo(*app->m_days.front());
-
     app->StartDietOver(Answers(2026, 1, 15, 145));
     ASSERT_EQ(app->m_days.size(), 1u);   // memory holds only the new day
-    EXPECT_EQ(app->m_days[0]->weight, 0.0);
     EXPECT_EQ(app->m_days[0]->ID, 2);
-    EXPECT_EQ(app->m_nGoalWeight, 145);
-    // The next start loads every row of the table.
-    const auto next = Restart(dir);
+    const auto next = Restart(dir);      // the next start loads every row of the table
     EXPECT_EQ(next->m_days.size(), 2u);
     EXPECT_EQ(next->m_nGoalWeight, 145);
 }
 
-TEST(Startup, RestartOnANewDateMakesTheOldDietAPastOne)
+TEST(Startup, EarlierDietTablesGiveTheirResults)
 {
     CTempDataDir dir;
     {
         auto app = StartFirstDiet(dir, Answers(2006, 1, 15, 150));
-        for (int w : {200, 195})
-            app->m_days.emplace_back(std::make_unique<CDailyInfo>(CDateTime::FromDate(2006, 1, 16), w, 0));
-        for (size_t i = 1; i < app->m_days.size(); ++i)
-            app->SaveDailyInfo(*app->m_days[i]);
+        app->m_days.front()->weight = 200;
+        app->SaveDailyInfo(*app->m_days.front());
+        app->m_days.emplace_back(std::make_unique<CDailyInfo>(CDateTime::FromDate(2006, 1, 16), 195, 0));
+        app->SaveDailyInfo(*app->m_days.back());
         CScriptedPrompts prompts(Answers(2026, 3, 1, 140));
         ASSERT_TRUE(app->StartDietOver(prompts));
-        EXPECT_EQ(app->m_strDietTable, "LnLg_2026_3_1");
-    }
-    const auto next = Restart(dir);
-    EXPECT_EQ(next->m_pastDietTables, (std::vector<std::string>{"LnLg_2006_1_15"}));
-    EXPECT_EQ(next->m_previousDietResults, (std::vector<std::int16_t>{5}));
-}
-
-TEST(Startup, CancelledRestartChangesNothing)
-{
-    CTempDataDir dir;
-    auto app = StartFirstDiet(dir, Answers(2026, 1, 15, 150));
-    CScriptedPrompts cancel;
-    EXPECT_FALSE(app->StartDietOver(cancel));
-    EXPECT_EQ(app->m_strDietTable, "LnLg_2026_1_15");
-    EXPECT_EQ(app->m_days.size(), 1u);
-}
-
-TEST(Startup, FindPastDietsTakesOnlyEarlierDietTables)
-{
-    CTempDataDir dir;
-    {
-        auto app = StartFirstDiet(dir, Answers(2026, 1, 15, 150));
-        for (const char* name : {"LnLg_2006_1_15", "LnLg_Other", "LnLg_2005_12_1", "lnlg_2007_1_1"})
-            CreateDailyTable(*app->m_db, name);
-    }
-    const auto app = Restart(dir);
-    // Database order; neither LnLg_Prefs, LnLg_FoodItem nor the current table.
-    EXPECT_EQ(app->m_pastDietTables, (std::vector<std::string>{"LnLg_2006_1_15", "LnLg_2005_12_1"}));
-    // Tables without rows give no result.
-    EXPECT_TRUE(app->m_previousDietResults.empty());
-}
-
-TEST(Startup, PreviousResultsUseFirstAndLastWeighedDays)
-{
-    CTempDataDir dir;
-    {
-        auto app = StartFirstDiet(dir, Answers(2026, 1, 15, 150));
         auto& db = *app->m_db;
-        CreateDailyTable(db, "LnLg_2005_1_1");
+        for (const char* name : {"LnLg_2005_1_1", "LnLg_2005_6_1", "LnLg_2005_9_1", "LnLg_2005_10_1",
+                                 "LnLg_2004_1_1", "LnLg_Other", "lnlg_2007_1_1"})
+            CreateDailyTable(db, name);
         db.Execute("INSERT INTO LnLg_2005_1_1 (weight) VALUES (0), (210), (205), (199), (0)");
-        CreateDailyTable(db, "LnLg_2005_6_1");
-        db.Execute("INSERT INTO LnLg_2005_6_1 (weight) VALUES (0), (0)");   // never weighed
-        CreateDailyTable(db, "LnLg_2005_9_1");
-        db.Execute("INSERT INTO LnLg_2005_9_1 (weight) VALUES (180), (183)");   // a gain
-        CreateDailyTable(db, "LnLg_2005_10_1");
-        db.Execute("INSERT INTO LnLg_2005_10_1 (weight) VALUES (40000), (1)");  // wraps to 16 bits
+        db.Execute("INSERT INTO LnLg_2005_6_1 (weight) VALUES (0), (0)");            // never weighed
+        db.Execute("INSERT INTO LnLg_2005_9_1 (weight) VALUES (180), (183)");        // a gain
+        db.Execute("INSERT INTO LnLg_2005_10_1 (weight) VALUES (40000), (1)");       // wraps to 16 bits
+        db.Execute("INSERT INTO lnlg_2007_1_1 (weight) VALUES (300), (100)");        // not a diet table
     }
     const auto app = Restart(dir);
-    EXPECT_EQ(app->m_previousDietResults, (std::vector<std::int16_t>{11, 0, -3, static_cast<std::int16_t>(39999)}));
+    // Database order; neither the other LnLg_ tables nor the current one. An
+    // earlier diet without rows gives no result.
+    EXPECT_EQ(app->m_pastDietTables, (std::vector<std::string>{"LnLg_2006_1_15", "LnLg_2005_1_1", "LnLg_2005_6_1",
+                                                               "LnLg_2005_9_1", "LnLg_2005_10_1", "LnLg_2004_1_1"}));
+    EXPECT_EQ(app->m_previousDietResults,
+              (std::vector<std::int16_t>{5, 11, 0, -3, static_cast<std::int16_t>(39999)}));
 }
 
-TEST(Startup, DatabaseFileThatIsAFolderStopsStartup)
+TEST(Startup, UnusableDatabaseStopsStartupAfterRecordingItsPath)
 {
     CTempDataDir dir;
-    std::filesystem::create_directory(dir.File("RiRedo.mdb"));
-    CLeanlogApp app(dir.Folder());
+    WriteFileBytes(dir.File("RiRedo.mdb"), "not a database, just text");
     CScriptedPrompts prompts(Answers(2026, 1, 15, 150));
-    EXPECT_THROW(app.InitData(prompts), CDbException);
+    EXPECT_THROW(CLeanlogApp(dir.Folder()).InitData(prompts), CDbException);
     EXPECT_EQ(prompts.newDietAsked, 0);
-}
-
-TEST(Startup, UnwritableFolderGivesAClearErrorNamingTheFile)
-{
+    EXPECT_EQ(CSettings(dir.Folder().SettingsFile()).Get(kDatabasePathSetting), dir.File("RiRedo.mdb"));
     // Not even root may create files in /proc.
-    const CDataFolder folder{"/proc/self/fdinfo", true};
-    CLeanlogApp app(folder);
-    CScriptedPrompts prompts(Answers(2026, 1, 15, 150));
     try {
-        app.InitData(prompts);
+        CLeanlogApp(CDataFolder{"/proc/self/fdinfo", true}).InitData(prompts);
         FAIL() << "start-up created a database in an unwritable folder";
     } catch (const CDbException& e) {
         EXPECT_NE(std::string(e.what()).find("/proc/self/fdinfo/RiRedo.mdb"), std::string::npos) << e.what();
     }
-}
-
-TEST(Startup, ExitInstanceFreesTheModel)
-{
-    CTempDataDir dir;
-    auto app = StartFirstDiet(dir, Answers(2026, 1, 15, 150));
-    app->ExitInstance();
-    EXPECT_TRUE(app->m_days.empty());
-    EXPECT_TRUE(app->m_categories.empty());
-    EXPECT_TRUE(app->m_foodItems.empty());
 }

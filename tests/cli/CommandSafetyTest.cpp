@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-SProcessResult Cli(const std::string& dir, std::vector<std::string> args, const std::vector<std::string>& prefix = {})
+SProcessResult CliIn(const std::string& dir, std::vector<std::string> args, const std::vector<std::string>& prefix = {})
 {
     args.insert(args.begin(), {LEANLOG_CLI_PATH, "--data-dir", dir});
     args.insert(args.begin(), prefix.begin(), prefix.end());
@@ -38,10 +38,10 @@ TEST(CommandSafety, FolderMistakesEndWithAMessageAndCreateNothing)
     EXPECT_EQ(relative.exitCode, 1);
     EXPECT_TRUE(Says(relative, "current folder")) << relative.err;
 
-    EXPECT_EQ(Cli("", {"days"}).exitCode, 2);
+    EXPECT_EQ(CliIn("", {"days"}).exitCode, 2);
     for (const std::vector<std::string>& command : {std::vector<std::string>{"days"}, {"summary"},
                                                     {"fetch", "http://127.0.0.1:1/"}}) {
-        const auto missing = Cli(gone, command);
+        const auto missing = CliIn(gone, command);
         EXPECT_EQ(missing.exitCode, 1) << command[0];
         EXPECT_TRUE(Says(missing, "no Leanlog data")) << missing.err;
     }
@@ -51,17 +51,17 @@ TEST(CommandSafety, FolderMistakesEndWithAMessageAndCreateNothing)
 TEST(CommandSafety, RefusedValuesSaveNothing)
 {
     CTempDataDir dir;
-    EXPECT_EQ(Cli(dir.Path(), {"new-diet", "--start", "9999-12-31", "--goal", "150"}).exitCode, 2);
-    EXPECT_EQ(Cli(dir.Path(), {"new-diet", "--start", "1899-12-31", "--goal", "150"}).exitCode, 2);
+    EXPECT_EQ(CliIn(dir.Path(), {"new-diet", "--start", "9999-12-31", "--goal", "150"}).exitCode, 2);
+    EXPECT_EQ(CliIn(dir.Path(), {"new-diet", "--start", "1899-12-31", "--goal", "150"}).exitCode, 2);
     EXPECT_FALSE(fs::exists(dir.File("RiRedo.mdb")));
-    ASSERT_EQ(Cli(dir.Path(), {"new-diet", "--start", "2026-01-05", "--goal", "150"}).exitCode, 0);
+    ASSERT_EQ(CliIn(dir.Path(), {"new-diet", "--start", "2026-01-05", "--goal", "150"}).exitCode, 0);
     const std::string before = ReadFileBytes(dir.File("RiRedo.mdb"));
     for (const std::vector<std::string>& bad : {std::vector<std::string>{"--weight", "201abc"},
                                                 {"--weight", "200", "--steps", "-3"},
                                                 {"--weight", "200", "--slot", "BFprotein=Eggs|2|2147483647"}}) {
         std::vector<std::string> args{"enter"};
         args.insert(args.end(), bad.begin(), bad.end());
-        EXPECT_EQ(Cli(dir.Path(), args).exitCode, 2) << bad[1];
+        EXPECT_EQ(CliIn(dir.Path(), args).exitCode, 2) << bad[1];
     }
     EXPECT_EQ(ReadFileBytes(dir.File("RiRedo.mdb")), before);
 }
@@ -69,8 +69,8 @@ TEST(CommandSafety, RefusedValuesSaveNothing)
 TEST(CommandSafety, ReadOnlyDataIsShownAndSavingSaysWhy)
 {
     CTempDataDir dir;
-    ASSERT_EQ(Cli(dir.Path(), {"new-diet", "--start", "2026-01-05", "--goal", "150"}).exitCode, 0);
-    ASSERT_EQ(Cli(dir.Path(), {"enter", "--weight", "200"}).exitCode, 0);
+    ASSERT_EQ(CliIn(dir.Path(), {"new-diet", "--start", "2026-01-05", "--goal", "150"}).exitCode, 0);
+    ASSERT_EQ(CliIn(dir.Path(), {"enter", "--weight", "200"}).exitCode, 0);
     const std::string before = ReadFileBytes(dir.File("RiRedo.mdb"));
     for (const auto& entry : fs::directory_iterator(dir.Path()))
         fs::permissions(entry.path(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -81,10 +81,10 @@ TEST(CommandSafety, ReadOnlyDataIsShownAndSavingSaysWhy)
         geteuid() == 0 ? std::vector<std::string>{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"}
                        : std::vector<std::string>{};
 
-    const auto days = Cli(dir.Path(), {"days"}, asReader);
+    const auto days = CliIn(dir.Path(), {"days"}, asReader);
     EXPECT_EQ(days.exitCode, 0) << days.err;
     EXPECT_NE(days.out.find("200.00"), std::string::npos);
-    const auto enter = Cli(dir.Path(), {"enter", "--weight", "199"}, asReader);
+    const auto enter = CliIn(dir.Path(), {"enter", "--weight", "199"}, asReader);
     EXPECT_EQ(enter.exitCode, 1);
     EXPECT_TRUE(Says(enter, "read-only")) << enter.err;
     EXPECT_FALSE(Says(enter, "damaged")) << enter.err;
@@ -95,7 +95,7 @@ TEST(CommandSafety, ReadOnlyDataIsShownAndSavingSaysWhy)
 TEST(CommandSafety, SettingsAreWrittenOnlyWhenAValueChanges)
 {
     CTempDataDir dir;
-    ASSERT_EQ(Cli(dir.Path(), {"new-diet", "--start", "2026-01-05", "--goal", "150"}).exitCode, 0);
+    ASSERT_EQ(CliIn(dir.Path(), {"new-diet", "--start", "2026-01-05", "--goal", "150"}).exitCode, 0);
     const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
     fs::last_write_time(dir.File("Leanlog.ini"), old);
     // A temporary left by a write that was killed, and a file that is not ours.
@@ -103,7 +103,7 @@ TEST(CommandSafety, SettingsAreWrittenOnlyWhenAValueChanges)
         WriteFileBytes(dir.File(name), "");
         fs::last_write_time(dir.File(name), old);
     }
-    ASSERT_EQ(Cli(dir.Path(), {"days"}).exitCode, 0);
+    ASSERT_EQ(CliIn(dir.Path(), {"days"}).exitCode, 0);
     EXPECT_EQ(fs::last_write_time(dir.File("Leanlog.ini")), old);
     EXPECT_FALSE(fs::exists(dir.File("LeanlogAb12Cd")));
     EXPECT_TRUE(fs::exists(dir.File("Leanlog-notes")));
@@ -114,14 +114,14 @@ TEST(CommandSafety, ARepeatedSettingsGroupIsReadQuietly)
     CTempDataDir dir;
     WriteFileBytes(dir.File("Leanlog.ini"), "[Settings]\ndwTimeout=100\n[Settings]\ndwTimeout=200\n");
     EXPECT_EQ(CSettings(dir.File("Leanlog.ini")).Get(kTimeoutSetting), 200);
-    const auto days = Cli(dir.Path(), {"days"});
+    const auto days = CliIn(dir.Path(), {"days"});
     EXPECT_FALSE(Says(days, "assert")) << days.err;
 }
 
 TEST(CommandSafety, ATableThatDoesNotReadStopsStartUpAndChangesNothing)
 {
     CTempDataDir dir;
-    ASSERT_EQ(Cli(dir.Path(), {"new-diet", "--start", "2026-01-05", "--goal", "150"}).exitCode, 0);
+    ASSERT_EQ(CliIn(dir.Path(), {"new-diet", "--start", "2026-01-05", "--goal", "150"}).exitCode, 0);
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(dir.File("RiRedo.mdb").c_str(), &db), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(db, "ALTER TABLE LnLg_FoodItem RENAME COLUMN ItemName TO Gone", nullptr, nullptr, nullptr),
@@ -131,7 +131,7 @@ TEST(CommandSafety, ATableThatDoesNotReadStopsStartUpAndChangesNothing)
     // Taken for a missing table, this would start a first run over the real days.
     for (const std::vector<std::string>& command : {std::vector<std::string>{"days"},
                                                     {"new-diet", "--start", "2026-02-01", "--goal", "140"}}) {
-        const auto result = Cli(dir.Path(), command);
+        const auto result = CliIn(dir.Path(), command);
         EXPECT_EQ(result.exitCode, 1) << command[0];
         EXPECT_TRUE(Says(result, dir.File("RiRedo.mdb")) && Says(result, "ItemName")) << result.err;
     }

@@ -10,12 +10,6 @@
 
 namespace {
 
-SProcessResult Cli(const CTempDataDir& dir, std::vector<std::string> args)
-{
-    args.insert(args.begin(), {LEANLOG_CLI_PATH, "--data-dir", dir.Path()});
-    return RunProcess(args);
-}
-
 std::string IsoDaysAgo(int days)
 {
     return CDateTime::Now().DateOnly().AddDays(-days).Format("%Y-%m-%d");

@@ -17,11 +17,6 @@ CTempDataDir::CTempDataDir()
 CTempDataDir::~CTempDataDir()
 {
     std::error_code ec;
-    // A test may have made parts read-only; give them back before removing.
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path, ec))
-        std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
     std::filesystem::remove_all(m_path, ec);
 }
 

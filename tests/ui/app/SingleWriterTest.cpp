@@ -62,7 +62,8 @@ SProcessResult Enter(const CTempDataDir& dir, const char* weight)
 
 TEST_F(CDesktopTest, SingleWriterSecondProgramRaisesTheFirstAndTheCommandLineWaitsItsTurn)
 {
-    ASSERT_NO_FATAL_FAILURE(StartFirstRun({CDateTime::Now().DateOnly(), 150}));
+    MakeWeighedDiet(m_dir, 1, {200});
+    ASSERT_NO_FATAL_FAILURE(StartAgain());
 
     const pid_t second = StartDesktop(m_dir.Path());
     ASSERT_GT(second, 0);
@@ -76,7 +77,9 @@ TEST_F(CDesktopTest, SingleWriterSecondProgramRaisesTheFirstAndTheCommandLineWai
     EXPECT_EQ(ReadFileBytes(m_dir.File("RiRedo.mdb")), before);
     EXPECT_EQ(RunProcess({LEANLOG_CLI_PATH, "--data-dir", m_dir.Path(), "days"}).exitCode, 0) << "reading is free";
 
-    CloseFrame();
+    wxWeakRef<CMainFrame> frame = Frame();
+    frame->ProcessCommand(kIdAppExit);
+    ASSERT_TRUE(WaitUntil([&frame] { return !frame; }));
     App().ExitInstance();
     EXPECT_EQ(Enter(m_dir, "200").exitCode, 0) << "the folder is free once the program ended";
 }

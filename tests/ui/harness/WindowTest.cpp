@@ -4,37 +4,17 @@
 
 #include "harness/ScreenGrab.h"
 
-#include "ui/pages/BrowserPage.h"
-#include "ui/frame/ChildView.h"
-#include "ui/frame/CommandIds.h"
-#include "ui/app/DesktopApp.h"
-#include "ui/dialogs/HtmlDialog.h"
-#include "app/LeanlogApp.h"
-#include "ui/frame/MainFrame.h"
 #include "ui/app/WebProcesses.h"
-#include "ui/controls/ColorTabCtrl.h"
-#include "ui/controls/WxDate.h"
-#include "ui/controls/WxText.h"
-#include "ui/dialogs/NewDietDlg.h"
-#include "support/TestDiet.h"
 
-#include <wx/datectrl.h>
 #include <wx/filename.h>
-#include <wx/textctrl.h>
-#include <wx/uiaction.h>
 #include <wx/utils.h>
-#include <wx/webview.h>
 
-#include <thread>
-
-std::string CExpectMessage::s_lastMessage;
-
-int CExpectMessage::OnInvoked(wxMessageDialog* box) const
+CExpectDialog<wxMessageDialog> ExpectMessage(const std::string& expected, int answer)
 {
-    s_lastMessage = ToUtf8(box->GetMessage());
-    EXPECT_NE(s_lastMessage.find(m_expected), std::string::npos)
-        << "message box says \"" << s_lastMessage << "\", expected it to contain \"" << m_expected << "\"";
-    return m_answer;
+    return CExpectDialog<wxMessageDialog>([expected, answer](wxMessageDialog* box) {
+        EXPECT_NE(ToUtf8(box->GetMessage()).find(expected), std::string::npos) << ToUtf8(box->GetMessage());
+        return answer;
+    });
 }
 
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout)
@@ -94,6 +74,11 @@ wxImage GrabWindow(wxWindow* window)
     return GrabScreen(rect);
 }
 
+wxColour PixelAt(const wxImage& image, int x, int y)
+{
+    return {image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y)};
+}
+
 void SaveScreenshot(wxWindow* window, const std::string& name)
 {
     const wxString folder = LEANLOG_SCREENSHOT_DIR;
@@ -114,21 +99,6 @@ bool WaitForPage(const CHtmlBrowser& browser)
 
 namespace {
 
-std::string JsString(const std::string& text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        default: out += c;
-        }
-    }
-    return out + "\"";
-}
-
 std::string RunScript(wxWebView* view, const std::string& script)
 {
     wxString result;
@@ -145,48 +115,16 @@ std::string PageText(wxWebView* view)
 
 std::string ParsedBodyHtml(wxWebView* view, const std::string& html)
 {
-    return RunScript(view, "new DOMParser().parseFromString(" + JsString(html) + ", 'text/html').body.innerHTML");
+    std::string encoded;
+    for (const unsigned char c : html)
+        encoded += wxString::Format("%%%02X", c).utf8_string();
+    return RunScript(view, "new DOMParser().parseFromString(decodeURIComponent('" + encoded +
+                               "'), 'text/html').body.innerHTML");
 }
 
 std::string ShownBodyHtml(wxWebView* view)
 {
     return RunScript(view, "document.body ? document.body.innerHTML : ''");
-}
-
-CDesktopApp& CDesktopTest::App() const
-{
-    return *static_cast<CDesktopApp*>(wxApp::GetInstance());
-}
-
-CMainFrame* CDesktopTest::Frame() const
-{
-    return App().MainFrame();
-}
-
-CChildView& CDesktopTest::View() const
-{
-    return Frame()->View();
-}
-
-CLeanlogApp& CDesktopTest::Model() const
-{
-    return *App().Model();
-}
-
-void CDesktopTest::StartFirstRun(const CNewDietAnswers& answers)
-{
-    bool started = false;
-    wxTEST_DIALOG(started = App().StartUp(m_dir.Folder()),
-                  CExpectDialog<CHtmlDialog>([](CHtmlDialog*) { return wxID_OK; }),
-                  CExpectDialog<CNewDietDlg>([answers](CNewDietDlg* dialog) {
-                      dialog->DatePicker()->SetValue(ToWxDate(answers.startDate));
-                      dialog->GoalField()->ChangeValue(wxString::Format("%d", answers.goalWeight));
-                      return dialog->TransferDataFromWindow() ? wxID_OK : wxID_CANCEL;
-                  }));
-    ASSERT_TRUE(started);
-    ASSERT_NE(Frame(), nullptr);
-    ASSERT_TRUE(WaitUntil([this] { return Frame()->IsShownOnScreen(); }));
-    Pump(std::chrono::milliseconds(100));
 }
 
 void CDesktopTest::StartAgain()
@@ -200,18 +138,12 @@ void CDesktopTest::StartAgain()
     Pump(std::chrono::milliseconds(100));
 }
 
-void CDesktopTest::CloseFrame()
-{
-    wxWeakRef<CMainFrame> frame = Frame();
-    if (!frame)
-        return;
-    frame->ProcessCommand(kIdAppExit);
-    EXPECT_TRUE(WaitUntil([&frame] { return !frame; })) << "the frame did not close";
-}
-
 void CDesktopTest::TearDown()
 {
-    CloseFrame();
+    if (wxWeakRef<CMainFrame> frame = Frame()) {
+        frame->ProcessCommand(kIdAppExit);
+        EXPECT_TRUE(WaitUntil([&frame] { return !frame; })) << "the frame did not close";
+    }
     for (wxWindow* window : wxTopLevelWindows)
         window->Destroy();
     WaitUntil([] { return wxTopLevelWindows.empty(); }, std::chrono::seconds(5));
@@ -236,23 +168,14 @@ void CDesktopTest::SelectTabByClick(int tab)
     WaitForTabPage(tab);
 }
 
-CNewDietAnswers AnswersDaysAgo(int daysAgo, int goal)
-{
-    return {CDateTime::Now().DateOnly().AddDays(-daysAgo), goal};
-}
-
 void MakeWeighedDiet(const CTempDataDir& dir, int daysAgo, const std::vector<int>& weights, int goal)
 {
-    auto app = StartFirstDiet(dir, AnswersDaysAgo(daysAgo, goal));
-    CDailyInfo& first = *app->m_days.front();
-    const CDateTime start = first.date;
+    auto app = StartFirstDiet(dir, {CDateTime::Now().DateOnly().AddDays(-daysAgo), goal});
+    const CDateTime start = app->m_days.front()->date;
     for (size_t i = 0; i < weights.size(); ++i) {
-        if (i == 0) {
-            first.weight = weights[0];
-            app->SaveDailyInfo(first);
-            continue;
-        }
-        app->m_days.push_back(std::make_unique<CDailyInfo>(start.AddDays(static_cast<int>(i)), weights[i], 4000));
+        if (i > 0)
+            app->m_days.push_back(std::make_unique<CDailyInfo>(start.AddDays(static_cast<int>(i)), 0, 4000));
+        app->m_days.back()->weight = weights[i];
         app->SaveDailyInfo(*app->m_days.back());
     }
 }

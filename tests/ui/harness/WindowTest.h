@@ -9,21 +9,31 @@
 #define wxTEST_DIALOG_HOOK_CLASS CGtestModalHook
 #include <wx/testing.h>
 
-#include "app/DataFolder.h"
-#include "diet/NewDietAnswers.h"
-#include "support/TempDataDir.h"
+// The window headers most tests use.
+#include "app/LeanlogApp.h"
+#include "diet/NextDay.h"
+#include "support/TestDiet.h"
+#include "ui/app/DesktopApp.h"
+#include "ui/controls/ColorTabCtrl.h"
+#include "ui/controls/WxText.h"
+#include "ui/dialogs/HtmlDialog.h"
+#include "ui/dialogs/NewDietDlg.h"
+#include "ui/frame/ChildView.h"
+#include "ui/frame/CommandIds.h"
+#include "ui/frame/MainFrame.h"
+#include "ui/pages/BrowserPage.h"
+#include "ui/pages/MainPage.h"
+
+#include <wx/button.h>
+#include <wx/frame.h>
+#include <wx/textctrl.h>
+#include <wx/uiaction.h>
+#include <wx/webview.h>
 
 #include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
-
-class CChildView;
-class CDesktopApp;
-class CHtmlBrowser;
-class CLeanlogApp;
-class CMainFrame;
-class wxWebView;
 
 class CGtestModalHook : public wxTestingModalHook
 {
@@ -51,21 +61,7 @@ private:
 };
 
 /// Answers a message box with `answer` after checking its text contains `expected`.
-class CExpectMessage : public wxExpectModalBase<wxMessageDialog, CExpectMessage>
-{
-public:
-    CExpectMessage(std::string expected, int answer = wxID_OK) : m_expected(std::move(expected)), m_answer(answer) {}
-
-    /// The message text of the last box answered.
-    static std::string s_lastMessage;
-
-protected:
-    int OnInvoked(wxMessageDialog* box) const override;
-
-private:
-    std::string m_expected;
-    int m_answer;
-};
+CExpectDialog<wxMessageDialog> ExpectMessage(const std::string& expected, int answer = wxID_OK);
 
 /// Lets the event loop run until `done` holds; false after `timeout`.
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = std::chrono::seconds(20));
@@ -81,6 +77,7 @@ void ClickCentre(wxWindow* window);
 
 /// The screen's pixels under `window` (frame included for top-level windows).
 wxImage GrabWindow(wxWindow* window);
+wxColour PixelAt(const wxImage& image, int x, int y);
 /// Saves a PNG of what the screen shows of `window` as
 /// <build folder>/screenshots/<name>.png.
 void SaveScreenshot(wxWindow* window, const std::string& name);
@@ -95,25 +92,20 @@ std::string ParsedBodyHtml(wxWebView* view, const std::string& html);
 std::string ShownBodyHtml(wxWebView* view);
 
 /// Each test gets a fresh data folder and the running application object;
-/// whatever frame a test opened is closed when it ends, and the program's
-/// web processes have ended before the next test starts.
+/// whatever frame a test opened is closed as File > Exit does when it ends,
+/// and the program's web processes have ended before the next test starts.
 class CDesktopTest : public testing::Test
 {
 protected:
     void TearDown() override;
 
-    CDesktopApp& App() const;
-    CMainFrame* Frame() const;
-    CChildView& View() const;
-    CLeanlogApp& Model() const;
+    CDesktopApp& App() const { return *static_cast<CDesktopApp*>(wxApp::GetInstance()); }
+    CMainFrame* Frame() const { return App().MainFrame(); }
+    CChildView& View() const { return Frame()->View(); }
+    CLeanlogApp& Model() const { return *App().Model(); }
 
-    /// First run on the fresh folder: the About box and the New Diet dialog
-    /// answered with `answers`. Asserts the frame is up.
-    void StartFirstRun(const CNewDietAnswers& answers);
-    /// A later run on the folder: only the About box.
+    /// A later run on the folder: only the About box. Asserts the frame is up.
     void StartAgain();
-    /// Closes the frame as File > Exit does and waits until it is gone.
-    void CloseFrame();
 
     /// Selects `tab` by a real click on it and waits for its page.
     void SelectTabByClick(int tab);
@@ -124,19 +116,24 @@ protected:
     CTempDataDir m_dir;
 };
 
-/// The answers' start date as a calendar day `daysAgo` days before today.
-CNewDietAnswers AnswersDaysAgo(int daysAgo, int goal);
-
 /// Makes a diet in `dir` that started `daysAgo` days ago, one day per
 /// weight (whole pounds, day 0 first), and closes it again.
 void MakeWeighedDiet(const CTempDataDir& dir, int daysAgo, const std::vector<int>& weights, int goal = 150);
+
+/// The frame started again on a diet of ten weighed days, the last three
+/// days ago; days 3 and 4 weigh the same.
+class CFrameTest : public CDesktopTest
+{
+protected:
+    void SetUp() override
+    {
+        MakeWeighedDiet(m_dir, 12, {230, 228, 227, 225, 225, 224, 226, 222, 221, 220}, 200);
+        ASSERT_NO_FATAL_FAILURE(StartAgain());
+    }
+};
 
 /// Colours in failure messages as #RRGGBB.
 inline void PrintTo(const wxColour& colour, std::ostream* os)
 {
     *os << colour.GetAsString(wxC2S_HTML_SYNTAX).utf8_str();
-}
-inline void PrintTo(const wxPoint& p, std::ostream* os)
-{
-    *os << "(" << p.x << ", " << p.y << ")";
 }
