@@ -49,13 +49,13 @@ TEST_F(CDayInfoDlgTest, RefusedWeightOrFailedSaveKeepsTheDialogOpenWithNothingLo
     CLeanlogApp& model = Model();
     wxTEST_DIALOG(ClickAndWait(View().MainPage()->EntryButton()), Drive<CDayInfoDlg>([&model](CDayInfoDlg* dialog) {
                       TypeInto(dialog->WeightField(), "1200");
-                      wxTEST_DIALOG(PressKey(WXK_RETURN), CExpectMessage("between 0 and 1000"));
+                      wxTEST_DIALOG(PressKey(WXK_RETURN), ExpectMessage("between 0 and 1000"));
                       EXPECT_TRUE(dialog->IsShown());
                       EXPECT_EQ(wxWindow::FindFocus(), dialog->WeightField());
                       // A save that fails is reported and the typed values stay.
                       TypeInto(dialog->WeightField(), "182");
                       model.m_db->Execute("DROP TABLE [" + model.m_strDietTable + "]");
-                      wxTEST_DIALOG(PressKey(WXK_RETURN), CExpectMessage(""));
+                      wxTEST_DIALOG(PressKey(WXK_RETURN), ExpectMessage(""));
                       EXPECT_TRUE(dialog->IsShown());
                       EXPECT_EQ(dialog->WeightField()->GetValue(), "182");
                       PressKey(WXK_ESCAPE);

@@ -108,7 +108,7 @@ TEST_F(CFoodPickerDlgTest, MealInfoPickAndAddComposeTheSlotAndRefuseLongTexts)
     EXPECT_EQ(dialog.CarbsField()->GetValue(), "28");
     // A third food passes the 40 characters: OK refuses until the item is shortened.
     wxTEST_DIALOG(ClickAndWait(dialog.FindWindow(CMealInfoDlg::kIdAdd)), pick("Milk", "1 pint", "1"));
-    wxTEST_DIALOG(ClickAndWait(dialog.FindWindow(wxID_OK)), CExpectMessage("Item can hold at most 40 characters"));
+    wxTEST_DIALOG(ClickAndWait(dialog.FindWindow(wxID_OK)), ExpectMessage("Item can hold at most 40 characters"));
     EXPECT_TRUE(dialog.IsShown());
     EXPECT_EQ(wxWindow::FindFocus(), dialog.ItemField());
 }

@@ -138,6 +138,17 @@ void CDesktopTest::StartAgain()
     Pump(std::chrono::milliseconds(100));
 }
 
+void CDesktopTest::StartFirstRun(const CNewDietAnswers& answers)
+{
+    StartFirstDiet(m_dir, answers);
+    StartAgain();
+}
+
+CNewDietAnswers AnswersDaysAgo(int daysAgo, int goal)
+{
+    return {CDateTime::Now().DateOnly().AddDays(-daysAgo), goal};
+}
+
 void CDesktopTest::TearDown()
 {
     if (wxWeakRef<CMainFrame> frame = Frame()) {

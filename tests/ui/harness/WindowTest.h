@@ -106,6 +106,8 @@ protected:
 
     /// A later run on the folder: only the About box. Asserts the frame is up.
     void StartAgain();
+    /// A diet made with `answers`, then the program started on it.
+    void StartFirstRun(const CNewDietAnswers& answers);
 
     /// Selects `tab` by a real click on it and waits for its page.
     void SelectTabByClick(int tab);
@@ -115,6 +117,9 @@ protected:
 
     CTempDataDir m_dir;
 };
+
+/// New Diet answers for a diet that started `daysAgo` days ago.
+CNewDietAnswers AnswersDaysAgo(int daysAgo, int goal);
 
 /// Makes a diet in `dir` that started `daysAgo` days ago, one day per
 /// weight (whole pounds, day 0 first), and closes it again.
