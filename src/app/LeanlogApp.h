@@ -34,9 +34,6 @@ public:
     /// diet has no days, the New Diet answers and the first diet. Throws
     /// CDbException when the database file cannot be used.
     EStartup InitData(CStartupPrompts& prompts);
-    /// Keeps the date of the previous start in m_strLastFoodCatDlDate and
-    /// records `today` as the new one.
-    void RecordStartDate(CDateTime today);
     /// Frees the in-memory model.
     void ExitInstance();
 

@@ -91,16 +91,3 @@ TEST(Settings, DatabasePathIsWrittenEvenWhenTheDatabaseCannotBeOpened)
     EXPECT_EQ(CSettings(dir.Folder().SettingsFile()).Get(kDatabasePathSetting), dir.File("RiRedo.mdb"));
 }
 
-TEST(Settings, LastFoodDownloadDateIsReadBeforeItIsOverwritten)
-{
-    CTempDataDir dir;
-    auto app = StartFirstDiet(dir, Answers(2026, 1, 15, 150));
-    app->RecordStartDate(CDateTime::FromCivil({2026, 3, 4, 10, 0, 0}));
-    EXPECT_EQ(app->m_strLastFoodCatDlDate, "1/1/2001");
-    EXPECT_EQ(app->Settings().Get(kLastFoodCatDlDateSetting), "03/04/2026");
-
-    auto next = Restart(dir);
-    next->RecordStartDate(CDateTime::FromDate(2026, 3, 5));
-    EXPECT_EQ(next->m_strLastFoodCatDlDate, "03/04/2026");
-    EXPECT_EQ(next->Settings().Get(kLastFoodCatDlDateSetting), "03/05/2026");
-}
