@@ -46,3 +46,4 @@ int RunFetch(CCliContext& context);
 int RunStatus(CCliContext& context);
 int RunSummary(CCliContext& context);
 int RunEnter(CCliContext& context);
+int RunUpdateFoods(CCliContext& context);

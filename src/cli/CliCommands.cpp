@@ -12,6 +12,7 @@ const std::vector<SCliCommand>& CliCommands()
         {"status", "status [--ketosis yes|no]", RunStatus},
         {"summary", "summary", RunSummary},
         {"fetch", "fetch URL [--user U --password P] [--head]", RunFetch},
+        {"update-foods", "update-foods", RunUpdateFoods},
     };
     return commands;
 }

@@ -1,5 +1,7 @@
 #include "net/TcpSocket.h"
 
+#include "net/HostLookup.h"
+
 #include <netdb.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -10,11 +12,6 @@
 #include <string>
 
 namespace {
-
-struct SAddrInfoFree
-{
-    void operator()(addrinfo* list) const { freeaddrinfo(list); }
-};
 
 bool ConnectOne(int fd, const addrinfo& address, const CDeadline& deadline)
 {
@@ -58,14 +55,9 @@ bool CTcpSocket::Connect(const std::string& host, int port, const CDeadline& dea
     Close();
     if (host.empty() || port <= 0 || port > 65535)
         return false;
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    // getaddrinfo cannot be bounded by the deadline; the resolver's own time-outs apply.
-    if (getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0)
+    const AddrInfoList list = LookUpHost(host, port, deadline);
+    if (!list)
         return false;
-    const std::unique_ptr<addrinfo, SAddrInfoFree> list(found);
     for (const addrinfo* address = list.get(); address; address = address->ai_next) {
         m_fd = socket(address->ai_family, address->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, address->ai_protocol);
         if (m_fd < 0)
