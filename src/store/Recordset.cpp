@@ -191,21 +191,28 @@ void CRecordset::Update()
 {
     if (m_editMode == EEditMode::None)
         throw CDbException(SQLITE_MISUSE, SQLITE_MISUSE, "Database " + m_db.Path() + ": Update without AddNew or Edit on " + TableName());
-    CFieldExchange collect(CFieldExchange::EOperation::Collect, nullptr);
-    DoFieldExchange(collect);
-    const std::vector<std::string>& columns = collect.Columns();
-    CStatement write(m_db, WriteSql(columns));
-    CFieldExchange store(CFieldExchange::EOperation::Store, &write, nullptr, Columns());
+    if (m_boundColumns.empty()) {
+        CFieldExchange collect(CFieldExchange::EOperation::Collect, nullptr);
+        DoFieldExchange(collect);
+        m_boundColumns = collect.Columns();
+    }
+    std::string sql = WriteSql(m_boundColumns);
+    if (m_write && m_write->Sql() == sql)
+        m_write->Reset();
+    else
+        m_write.emplace(m_db, std::move(sql));
+    CFieldExchange store(CFieldExchange::EOperation::Store, &*m_write, nullptr, Columns());
     DoFieldExchange(store);
     if (m_editMode == EEditMode::Edit)
-        write.BindInt(static_cast<int>(columns.size()) - 1, m_currentId);
-    write.Step();
+        m_write->BindInt(static_cast<int>(m_boundColumns.size()) - 1, m_currentId);
+    m_write->Step();
     m_editMode = EEditMode::None;
 }
 
 void CRecordset::Close()
 {
     m_query.reset();
+    m_write.reset();
     m_columnIndex.clear();
     m_eof = true;
     m_currentId = 0;

@@ -86,6 +86,10 @@ private:
 
     CDatabase& m_db;
     std::optional<CStatement> m_query;
+    /// The last write, kept prepared: a run of AddNew/Update pairs (the food
+    /// table update adds thousands) then parses its SQL once.
+    std::optional<CStatement> m_write;
+    std::vector<std::string> m_boundColumns;   ///< DoFieldExchange's columns, collected once
     std::vector<int> m_columnIndex;
     bool m_eof = true;
     int m_idColumn = -1;

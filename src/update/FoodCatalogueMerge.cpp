@@ -91,23 +91,28 @@ int CFoodCatalogueMerge::MergeCategories(const std::vector<SCategoryRecord>& rec
 
     std::vector<std::unique_ptr<CItemCategory>> added;
     std::unordered_map<std::string, CItemCategory*> addedByCode;
-    CTransaction transaction(*m_app.m_db);
-    CFoodCategoryRS rs(*m_app.m_db);
-    rs.Open(CRecordset::dbOpenDynaset, kLoadCategoriesSql);
     for (const auto& record : records) {
         const SCategoryRecord fitted = FittedCategory(record);
         if (byCode.contains(fitted.CatCode))
             continue;   // an existing category keeps its name
-        rs.AddNew();
-        rs.m_rec.CatCode = fitted.CatCode;
-        rs.m_rec.Category = fitted.Category;
-        rs.Update();
         auto category = std::make_unique<CItemCategory>();
         category->CatCode = fitted.CatCode;
         category->Category = fitted.Category;
         byCode.emplace(category->CatCode, category.get());
         addedByCode.emplace(category->CatCode, category.get());
         added.push_back(std::move(category));
+    }
+    if (added.empty())
+        return 0;
+
+    CTransaction transaction(*m_app.m_db);
+    CFoodCategoryRS rs(*m_app.m_db);
+    rs.Open(CRecordset::dbOpenDynaset, kLoadCategoriesSql);
+    for (const auto& category : added) {
+        rs.AddNew();
+        rs.m_rec.CatCode = category->CatCode;
+        rs.m_rec.Category = category->Category;
+        rs.Update();
     }
     // The new rows' keys.
     rs.Open(CRecordset::dbOpenDynaset, kLoadCategoriesSql);
@@ -128,21 +133,31 @@ int CFoodCatalogueMerge::MergeFoodItems(const std::vector<SFoodItemRecord>& reco
     for (const auto& item : m_app.m_foodItems)
         byKey.emplace(ItemKey(*item), item.get());
 
-    std::vector<std::unique_ptr<CFoodItem>> added;
+    std::vector<SFoodItemRecord> fresh;
     std::unordered_map<std::string, CFoodItem*> addedByKey;
+    for (const auto& record : records) {
+        SFoodItemRecord fitted = FittedItem(record);
+        std::string key = ItemKey(fitted);
+        if (byKey.contains(key) || addedByKey.contains(key))
+            continue;
+        addedByKey.emplace(std::move(key), nullptr);
+        fresh.push_back(std::move(fitted));
+    }
+    if (fresh.empty())
+        return 0;
+
+    std::vector<std::unique_ptr<CFoodItem>> added;
     CTransaction transaction(*m_app.m_db);
     CFoodItemRS rs(*m_app.m_db);
     rs.Open(CRecordset::dbOpenDynaset, kLoadFoodItemsSql);
-    for (const auto& record : records) {
-        std::string key = ItemKey(FittedItem(record));
-        if (byKey.contains(key))
-            continue;
+    for (auto& record : fresh) {
         rs.AddNew();
-        rs.m_rec = FittedItem(record);
+        rs.m_rec = std::move(record);
         rs.Update();
         auto item = std::make_unique<CFoodItem>(CFoodItem::FromRecordset(rs));
+        const std::string key = ItemKey(*item);
+        addedByKey[key] = item.get();
         byKey.emplace(key, item.get());
-        addedByKey.emplace(std::move(key), item.get());
         added.push_back(std::move(item));
     }
     // The new rows' keys: a new item's key is in no older row.
