@@ -4,7 +4,7 @@
 // .import of the same rows (data/foods/foods.csv) into a table of the same
 // columns, measured in the same run. Targets: under 2 s, and within 3x of
 // the import.
-#include "FeedServer.h"
+#include "FeedProcess.h"
 #include "SampleData.h"
 
 #include "app/LeanlogApp.h"
@@ -92,7 +92,7 @@ double ImportOnce(const std::string& folder)
 int main()
 {
     wxInitializer wx;
-    CFeedServer feed;
+    CFeedProcess feed;
     if (!feed.Running()) {
         std::fprintf(stderr, "scripts/feed did not start\n");
         return 1;

@@ -8,7 +8,7 @@
 // With --feed the data folder's food table is instead filled from the feed
 // (scripts/feed on loopback: 25 categories, 15,735 items) and the feed keeps
 // running, so every start also runs the food table update against it.
-#include "FeedServer.h"
+#include "FeedProcess.h"
 #include "SampleData.h"
 
 #include "app/LeanlogApp.h"
@@ -110,7 +110,7 @@ public:
 };
 
 /// Fills the folder's empty food table from the feed and points ServerURL at it; false on failure.
-bool FillFromFeed(const std::string& folder, const CFeedServer& feed)
+bool FillFromFeed(const std::string& folder, const CFeedProcess& feed)
 {
     CLeanlogApp app(CDataFolder{folder, true});
     CNoNewDiet prompts;
@@ -139,9 +139,9 @@ int main(int argc, char** argv)
     const std::string folder = (std::filesystem::temp_directory_path() / "leanlog-bench-startup").string();
     std::filesystem::remove_all(folder);
     SSampleDataSize size{};
-    std::unique_ptr<CFeedServer> feed;
+    std::unique_ptr<CFeedProcess> feed;
     if (withFeed) {
-        feed = std::make_unique<CFeedServer>();
+        feed = std::make_unique<CFeedProcess>();
         size.foodItems = 0;
     }
     MakeSampleDataFolder(folder, size);

@@ -1,6 +1,7 @@
 // The food feed end to end: scripts/feed (nginx on a free loopback port)
 // or a scripted server, and the real leanlog-cli and desktop program
 // against it, on a temporary data folder each.
+#include "FeedProcess.h"
 #include "app/Settings.h"
 #include "net/support/ScriptedServer.h"
 #include "store/Database.h"
@@ -9,78 +10,13 @@
 
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <string>
-#include <thread>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
 using namespace std::chrono_literals;
-
-bool Accepts(int port)
-{
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    const bool ok = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    close(fd);
-    return ok;
-}
-
-/// scripts/feed on a free loopback port, stopped (TERM) when the object ends.
-class CFeed
-{
-public:
-    CFeed() : m_port(UnusedPort())
-    {
-        std::vector<std::string> env{"LEANLOG_BUILD_DIR=" LEANLOG_BUILD_DIR};
-        for (char** e = environ; *e; ++e)
-            env.emplace_back(*e);
-        std::vector<char*> envp;
-        for (auto& e : env)
-            envp.push_back(e.data());
-        envp.push_back(nullptr);
-        std::string script = LEANLOG_SOURCE_DIR "/scripts/feed";
-        std::string port = std::to_string(m_port);
-        char* argv[] = {script.data(), port.data(), nullptr};
-        if (posix_spawn(&m_pid, argv[0], nullptr, nullptr, argv, envp.data()) != 0)
-            m_pid = -1;
-        for (int i = 0; i < 300 && m_pid > 0 && !Accepts(m_port); ++i)
-            std::this_thread::sleep_for(50ms);
-    }
-    ~CFeed()
-    {
-        if (m_pid <= 0)
-            return;
-        kill(m_pid, SIGTERM);
-        int status = 0;
-        waitpid(m_pid, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "scripts/feed did not end cleanly";
-        EXPECT_FALSE(Accepts(m_port)) << "nginx still listens after scripts/feed ended";
-    }
-    CFeed(const CFeed&) = delete;
-    CFeed& operator=(const CFeed&) = delete;
-
-    bool Running() const { return m_pid > 0 && Accepts(m_port); }
-    std::string Url() const { return "http://127.0.0.1:" + std::to_string(m_port); }
-
-private:
-    int m_port;
-    pid_t m_pid = -1;
-};
 
 SProcessResult Cli(const CTempDataDir& dir, std::vector<std::string> args)
 {
@@ -134,7 +70,7 @@ constexpr const char* kRowColumns =
 
 TEST(FeedEndToEnd, AFirstUpdateFillsTheTablesFromTheFeedAndASecondAddsNothing)
 {
-    CFeed feed;
+    CFeedProcess feed;
     ASSERT_TRUE(feed.Running());
     CTempDataDir dir;
     StartDiet(dir, feed.Url());
@@ -159,6 +95,7 @@ TEST(FeedEndToEnd, AFirstUpdateFillsTheTablesFromTheFeedAndASecondAddsNothing)
     ASSERT_EQ(second.exitCode, 0) << second.err;
     EXPECT_EQ(second.out, "0 categories added\n0 items added\n");
     EXPECT_EQ(Counts(dir), "25|15735\n");
+    EXPECT_TRUE(feed.Stop()) << "scripts/feed did not end cleanly, or nginx still listens";
 }
 
 TEST(FeedEndToEnd, ErrorsGarbageAndCutRepliesChangeNothingElse)
@@ -202,7 +139,7 @@ TEST(FeedEndToEnd, TheDesktopProgramFillsTheFoodTableAtItsFirstStart)
 #ifndef LEANLOG_DESKTOP_PATH
     GTEST_SKIP() << "built without the desktop program";
 #else
-    CFeed feed;
+    CFeedProcess feed;
     ASSERT_TRUE(feed.Running());
     CTempDataDir dir;
     StartDiet(dir, feed.Url());

@@ -17,13 +17,12 @@ SCategoryRecord Category(std::string code, std::string name)
     return record;
 }
 
-SFoodItemRecord Item(std::string name, std::string code, int size, double carbs = 1.25)
+SFoodItemRecord Item(std::string name, std::string code, int size)
 {
     SFoodItemRecord record;
     record.ItemName = std::move(name);
     record.ItemCategoryCode = std::move(code);
     record.ServingSizeCode = size;
-    record.Carbs = carbs;
     return record;
 }
 
@@ -101,15 +100,6 @@ TEST_F(FoodCatalogueMergeTest, ItemsArePlacedAfterTheirPreviousSizeAndInCatalogu
     for (const auto& item : m_app->m_foodItems)
         EXPECT_EQ(reloaded->FindFoodItem(item->ItemName, item->ItemCategoryCode, item->ServingSizeCode)->ID, item->ID)
             << item->ItemName;
-}
-
-TEST_F(FoodCatalogueMergeTest, NewItemsHoldValuesCutToOneDecimalAndTheRowTheWholeValue)
-{
-    CFoodCatalogueMerge(*m_app).MergeFoodItems({Item("Kiwi", "0900", 1, 2.38)});
-    EXPECT_NEAR(m_app->FindFoodItem("Kiwi", "0900", 1)->Carbs, 2.3, 1e-9);
-    CStatement st = m_app->m_db->Prepare("SELECT Carbs FROM LnLg_FoodItem WHERE ItemName = 'Kiwi'");
-    ASSERT_TRUE(st.Step());
-    EXPECT_DOUBLE_EQ(st.ColumnDouble(0), 2.38);
 }
 
 TEST_F(FoodCatalogueMergeTest, AnItemOfAnUnknownCategoryIsKeptAndJoinsItWhenItArrives)

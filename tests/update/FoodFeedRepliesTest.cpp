@@ -23,16 +23,6 @@ std::vector<std::string> Joined(const std::vector<FeedRecord>& records)
     return out;
 }
 
-/// 26 item fields: the given leading ones, then "0" for the rest.
-std::string ItemRecord(std::vector<std::string> fields)
-{
-    fields.resize(kFoodItemReplyFields, "0");
-    std::string text;
-    for (const auto& field : fields)
-        text += field + "\n";
-    return text;
-}
-
 } // namespace
 
 TEST(FeedRecords, SplitsRecordsByTheReplyRules)
@@ -85,26 +75,4 @@ TEST(FoodFeedReplies, TextArrivesInCodePage1252AndBecomesUtf8)
     ASSERT_EQ(categories.size(), 1u);
     EXPECT_EQ(categories[0].CatCode, "0100");
     EXPECT_EQ(categories[0].Category, "Café items\r");
-}
-
-TEST(FoodFeedReplies, ItemFieldsFollowTheColumnOrderWithTheThirdUnused)
-{
-    std::vector<std::string> fields{"Egg\r", "0100", "ignored", "2", "1 large", "50.5", "g", "72", "43"};
-    for (int i = 10; i <= 26; ++i)
-        fields.push_back(std::to_string(i) + ".25");
-    const auto items = ParseFoodItemReply(ItemRecord(fields) + ItemRecord({"cut"}).substr(0, 20));
-    ASSERT_EQ(items.size(), 1u);
-    const SFoodItemRecord& item = items[0];
-    EXPECT_EQ(item.ItemName, "Egg\r");
-    EXPECT_EQ(item.ItemCategoryCode, "0100");
-    EXPECT_EQ(item.ServingSizeCode, 2);
-    EXPECT_EQ(item.ServingSizeName, "1 large");
-    EXPECT_DOUBLE_EQ(item.ServingSizeAmt, 50.5);
-    EXPECT_EQ(item.ServingSizeUnit, "g");
-    EXPECT_EQ(item.Calories, 72);
-    EXPECT_EQ(item.FatCalories, 43);
-    EXPECT_DOUBLE_EQ(item.FatGrams, 10.25);
-    EXPECT_DOUBLE_EQ(item.Carbs, 20.25);
-    EXPECT_DOUBLE_EQ(item.Points, 26.25);
-    EXPECT_EQ(item.ID, 0);
 }

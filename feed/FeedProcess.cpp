@@ -1,4 +1,4 @@
-#include "FeedServer.h"
+#include "FeedProcess.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdint>
 #include <thread>
 #include <vector>
 
@@ -43,7 +44,7 @@ bool Accepts(int port)
 
 } // namespace
 
-CFeedServer::CFeedServer() : m_port(FreePort())
+CFeedProcess::CFeedProcess() : m_port(FreePort())
 {
     std::vector<std::string> env{"LEANLOG_BUILD_DIR=" LEANLOG_BUILD_DIR};
     for (char** e = environ; *e; ++e)
@@ -61,16 +62,18 @@ CFeedServer::CFeedServer() : m_port(FreePort())
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
 }
 
-CFeedServer::~CFeedServer()
+bool CFeedProcess::Stop()
 {
     if (m_pid <= 0)
-        return;
+        return false;
     kill(m_pid, SIGTERM);
     int status = 0;
     waitpid(m_pid, &status, 0);
+    m_pid = -1;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 && !Accepts(m_port);
 }
 
-bool CFeedServer::Running() const
+bool CFeedProcess::Running() const
 {
     return m_pid > 0 && Accepts(m_port);
 }
