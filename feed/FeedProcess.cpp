@@ -46,7 +46,9 @@ bool Accepts(int port)
 
 CFeedProcess::CFeedProcess() : m_port(FreePort())
 {
-    std::vector<std::string> env{"LEANLOG_BUILD_DIR=" LEANLOG_BUILD_DIR};
+    // The feed ends with this process even when it dies before Stop.
+    std::vector<std::string> env{"LEANLOG_BUILD_DIR=" LEANLOG_BUILD_DIR,
+                                 "LEANLOG_FEED_WATCH_PID=" + std::to_string(getpid())};
     for (char** e = environ; *e; ++e)
         env.emplace_back(*e);
     std::vector<char*> envp;
