@@ -7,7 +7,7 @@ std::vector<FeedRecord> SplitFeedRecords(std::string_view body, std::size_t fiel
         return records;
     const std::string_view text = body.substr(0, body.find('\0'));
     size_t pos = 0;
-    while (pos < text.size()) {
+    while (pos < text.size() && records.size() < kMaxFeedRecords) {
         FeedRecord record;
         record.reserve(fieldsPerRecord);
         for (size_t field = 0; field < fieldsPerRecord; ++field) {

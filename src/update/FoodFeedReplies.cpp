@@ -43,10 +43,11 @@ std::int32_t FeedInteger(std::string_view field)
 double FeedDecimal(std::string_view field)
 {
     field = SkipBlanks(field);
-    if (!field.empty() && field[0] == '+')
+    if (!field.empty() && field[0] == '+') {
         field.remove_prefix(1);
-    if (!field.empty() && field[0] == '+')
-        return 0;   // "++1" is no number, and from_chars would not see the first sign
+        if (!field.empty() && field[0] == '-')
+            return 0;   // "+-1" is no number; from_chars would read the "-1"
+    }
     double value = 0;
     const auto result = std::from_chars(field.data(), field.data() + field.size(), value);
     if (result.ec != std::errc() || !std::isfinite(value))

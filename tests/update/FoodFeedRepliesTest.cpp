@@ -44,6 +44,7 @@ TEST(FeedRecords, SplitsRecordsByTheReplyRules)
     };
     for (const auto& c : cases)
         EXPECT_EQ(Joined(SplitFeedRecords(c.body, 2)), c.records) << c.why;
+    EXPECT_EQ(SplitFeedRecords(std::string(2 * kMaxFeedRecords + 2, '\n'), 2).size(), kMaxFeedRecords);
 }
 
 TEST(FoodFeedReplies, NumbersReadAsTheCLibraryReadsThem)
@@ -57,6 +58,7 @@ TEST(FoodFeedReplies, NumbersReadAsTheCLibraryReadsThem)
         {"12", 12, 12},         {" \t-7.5x", -7, -7.5},   {"3\r", 3, 3},          {"+2.25", 2, 2.25},
         {"", 0, 0},             {"abc", 0, 0},            {"1e3", 1, 1000},       {"99999999999", 2147483647, 99999999999.0},
         {"-99999999999", -2147483647 - 1, -99999999999.0}, {"nan", 0, 0},        {"1e999", 1, 0},
+        {"+-3", 0, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FeedInteger(c.text), c.integer) << c.text;
