@@ -196,11 +196,12 @@ void CRecordset::Update()
         DoFieldExchange(collect);
         m_boundColumns = collect.Columns();
     }
-    std::string sql = WriteSql(m_boundColumns);
-    if (m_write && m_write->Sql() == sql)
+    if (m_write && m_writeMode == m_editMode) {
         m_write->Reset();
-    else
-        m_write.emplace(m_db, std::move(sql));
+    } else {
+        m_write.emplace(m_db, WriteSql(m_boundColumns));
+        m_writeMode = m_editMode;
+    }
     CFieldExchange store(CFieldExchange::EOperation::Store, &*m_write, nullptr, Columns());
     DoFieldExchange(store);
     if (m_editMode == EEditMode::Edit)

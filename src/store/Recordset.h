@@ -89,6 +89,7 @@ private:
     /// The last write, kept prepared: a run of AddNew/Update pairs (the food
     /// table update adds thousands) then parses its SQL once.
     std::optional<CStatement> m_write;
+    EEditMode m_writeMode = EEditMode::None;   ///< what m_write does: add or change a row
     std::vector<std::string> m_boundColumns;   ///< DoFieldExchange's columns, collected once
     std::vector<int> m_columnIndex;
     bool m_eof = true;

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -133,37 +134,35 @@ int CFoodCatalogueMerge::MergeFoodItems(const std::vector<SFoodItemRecord>& reco
     for (const auto& item : m_app.m_foodItems)
         byKey.emplace(ItemKey(*item), item.get());
 
-    std::vector<SFoodItemRecord> fresh;
-    std::unordered_map<std::string, CFoodItem*> addedByKey;
+    // New keys enter byKey at once, with the item filled in once its row is written.
+    std::vector<std::pair<SFoodItemRecord, CFoodItem**>> fresh;
     for (const auto& record : records) {
         SFoodItemRecord fitted = FittedItem(record);
-        std::string key = ItemKey(fitted);
-        if (byKey.contains(key) || addedByKey.contains(key))
-            continue;
-        addedByKey.emplace(std::move(key), nullptr);
-        fresh.push_back(std::move(fitted));
+        const auto [slot, isNew] = byKey.try_emplace(ItemKey(fitted), nullptr);
+        if (isNew)
+            fresh.emplace_back(std::move(fitted), &slot->second);
     }
     if (fresh.empty())
         return 0;
 
     std::vector<std::unique_ptr<CFoodItem>> added;
+    std::unordered_set<const CFoodItem*> isAdded;
     CTransaction transaction(*m_app.m_db);
     CFoodItemRS rs(*m_app.m_db);
     rs.Open(CRecordset::dbOpenDynaset, kLoadFoodItemsSql);
-    for (auto& record : fresh) {
+    for (auto& [record, slot] : fresh) {
         rs.AddNew();
         rs.m_rec = std::move(record);
         rs.Update();
         auto item = std::make_unique<CFoodItem>(CFoodItem::FromRecordset(rs));
-        const std::string key = ItemKey(*item);
-        addedByKey[key] = item.get();
-        byKey.emplace(key, item.get());
+        *slot = item.get();
+        isAdded.insert(item.get());
         added.push_back(std::move(item));
     }
     // The new rows' keys: a new item's key is in no older row.
     rs.Open(CRecordset::dbOpenDynaset, "SELECT * FROM LnLg_FoodItem");
     for (; !rs.IsEOF(); rs.MoveNext())
-        if (const auto found = addedByKey.find(ItemKey(rs.m_rec)); found != addedByKey.end())
+        if (const auto found = byKey.find(ItemKey(rs.m_rec)); found != byKey.end() && isAdded.contains(found->second))
             found->second->ID = rs.m_rec.ID;
     rs.Close();
     transaction.Commit();
