@@ -5,8 +5,8 @@
 
 class CLeanlogApp;
 
-/// The shared USDA food table as the data feed ships it.
-inline constexpr const char* kSharedFoodCsv = "/work/shared/data/foods/foods.csv";
+/// The repository's USDA food table, the one the feed is built from.
+inline constexpr const char* kSharedFoodCsv = LEANLOG_FOOD_CSV;
 
 /// Puts the food table of a CSV file (a header line, then one item a line:
 /// ItemName, CatCode, Category, ServingSizeCode, ServingSizeName and the

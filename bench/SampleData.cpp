@@ -88,7 +88,8 @@ void MakeSampleDataFolder(const std::string& folder, const SSampleDataSize& size
     std::mt19937 random(20261206);
     CDatabase& db = *app.m_db;
     CTransaction transaction(db);
-    AddFood(db, size, random);
+    if (size.foodItems > 0)
+        AddFood(db, size, random);
     for (int p = 0; p < size.pastDiets; ++p)
         AddDays(db, DietTableName(CDateTime::FromDate(2014 + p, 1 + p % 12, 1 + p)), CDateTime::FromDate(2014 + p, 1, 1),
                 size.pastDays, random);

@@ -5,7 +5,7 @@
 /// Sizes of a generated data folder.
 struct SSampleDataSize
 {
-    int foodItems = 20000;
+    int foodItems = 20000;   ///< 0: empty food tables, no categories either
     int pastDiets = 10;
     int days = 400;        ///< days of the current diet
     int pastDays = 120;    ///< days of each earlier diet

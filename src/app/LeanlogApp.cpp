@@ -381,12 +381,6 @@ void CLeanlogApp::SaveFoodItem(CFoodItem& item)
     }
 }
 
-void CLeanlogApp::RecordStartDate(CDateTime today)
-{
-    m_strLastFoodCatDlDate = m_settings.Get(kLastFoodCatDlDateSetting);
-    m_settings.Set(kLastFoodCatDlDateSetting, today.Format("%m/%d/%Y"));
-}
-
 void CLeanlogApp::ExitInstance()
 {
     m_days.clear();

@@ -35,9 +35,6 @@ public:
     /// CDbException when the database file cannot be used or a table that
     /// exists cannot be read; only missing tables are created.
     EStartup InitData(CStartupPrompts& prompts);
-    /// Keeps the date of the previous start in m_strLastFoodCatDlDate and
-    /// records `today` as the new one.
-    void RecordStartDate(CDateTime today);
     /// Frees the in-memory model.
     void ExitInstance();
 

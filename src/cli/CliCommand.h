@@ -54,3 +54,4 @@ int RunImport(CCliContext& context);
 int RunBackup(CCliContext& context);
 int RunRestore(CCliContext& context);
 int RunFoods(CCliContext& context);
+int RunUpdateFoods(CCliContext& context);

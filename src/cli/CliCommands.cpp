@@ -17,6 +17,7 @@ const std::vector<SCliCommand>& CliCommands()
         {"import", "import FILE [--dry-run]", RunImport, true},
         {"backup", "backup FILE", RunBackup},
         {"restore", "restore FILE", RunRestore, true},
+        {"update-foods", "update-foods", RunUpdateFoods, true},
     };
     return commands;
 }

@@ -1,5 +1,7 @@
 #include "net/TcpSocket.h"
 
+#include "net/HostLookup.h"
+
 #include <netdb.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -11,11 +13,6 @@
 #include <string>
 
 namespace {
-
-struct SAddrInfoFree
-{
-    void operator()(addrinfo* list) const { freeaddrinfo(list); }
-};
 
 /// 0 when connected, else the errno value of the failure (ETIMEDOUT once the deadline passed).
 int ConnectOne(int fd, const addrinfo& address, const CDeadline& deadline)
@@ -66,16 +63,11 @@ bool CTcpSocket::Connect(const std::string& host, int port, const CDeadline& dea
         m_error = "no host name or no valid port";
         return false;
     }
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    // getaddrinfo cannot be bounded by the deadline; the resolver's own time-outs apply.
-    if (const int rc = getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found); rc != 0) {
-        m_error = "name look-up of " + host + " failed: " + gai_strerror(rc);
+    const AddrInfoList list = LookUpHost(host, port, deadline);
+    if (!list) {
+        m_error = "name look-up of " + host + (deadline.Passed() ? " timed out" : " failed");
         return false;
     }
-    const std::unique_ptr<addrinfo, SAddrInfoFree> list(found);
     for (const addrinfo* address = list.get(); address; address = address->ai_next) {
         m_fd = socket(address->ai_family, address->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, address->ai_protocol);
         if (m_fd < 0)

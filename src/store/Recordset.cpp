@@ -191,27 +191,29 @@ void CRecordset::Update()
 {
     if (m_editMode == EEditMode::None)
         throw CDbException(SQLITE_MISUSE, SQLITE_MISUSE, "Database " + m_db.Path() + ": Update without AddNew or Edit on " + TableName());
-    CFieldExchange collect(CFieldExchange::EOperation::Collect, nullptr);
-    DoFieldExchange(collect);
-    const std::vector<std::string>& columns = collect.Columns();
-    // Rows written one after another share one prepared statement.
-    std::string sql = WriteSql(columns);
-    if (!m_write || m_write->Sql() != sql)
-        m_write.emplace(m_db, std::move(sql));
-    else
+    if (m_boundColumns.empty()) {
+        CFieldExchange collect(CFieldExchange::EOperation::Collect, nullptr);
+        DoFieldExchange(collect);
+        m_boundColumns = collect.Columns();
+    }
+    if (m_write && m_writeMode == m_editMode) {
         m_write->Reset();
+    } else {
+        m_write.emplace(m_db, WriteSql(m_boundColumns));
+        m_writeMode = m_editMode;
+    }
     CFieldExchange store(CFieldExchange::EOperation::Store, &*m_write, nullptr, Columns());
     DoFieldExchange(store);
     if (m_editMode == EEditMode::Edit)
-        m_write->BindInt(static_cast<int>(columns.size()) - 1, m_currentId);
+        m_write->BindInt(static_cast<int>(m_boundColumns.size()) - 1, m_currentId);
     m_write->Step();
-    m_write->Reset();
     m_editMode = EEditMode::None;
 }
 
 void CRecordset::Close()
 {
     m_query.reset();
+    m_write.reset();
     m_columnIndex.clear();
     m_eof = true;
     m_currentId = 0;

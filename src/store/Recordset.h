@@ -86,7 +86,11 @@ private:
 
     CDatabase& m_db;
     std::optional<CStatement> m_query;
-    std::optional<CStatement> m_write;   ///< the last INSERT or UPDATE, kept for the next row
+    /// The last write, kept prepared: a run of AddNew/Update pairs (the food
+    /// table update adds thousands) then parses its SQL once.
+    std::optional<CStatement> m_write;
+    EEditMode m_writeMode = EEditMode::None;   ///< what m_write does: add or change a row
+    std::vector<std::string> m_boundColumns;   ///< DoFieldExchange's columns, collected once
     std::vector<int> m_columnIndex;
     bool m_eof = true;
     int m_idColumn = -1;

@@ -54,11 +54,16 @@ TEST(Settings, StartupReadsThemAndKeepsTheLastFoodDownloadDateBeforeOverwritingI
     EXPECT_EQ(app->m_dwTimeout, 250u);
     EXPECT_EQ(app->m_dwTimeout2, 900u);
     EXPECT_EQ(app->m_strExeVersion, "0001.0002.0000");
-    app->RecordStartDate(CDateTime::FromCivil({2026, 3, 4, 10, 0, 0}));
-    EXPECT_EQ(app->m_strLastFoodCatDlDate, "1/1/2001");
-
-    auto next = Restart(dir);
-    next->RecordStartDate(CDateTime::FromDate(2026, 3, 5));
-    EXPECT_EQ(next->m_strLastFoodCatDlDate, "03/04/2026");
-    EXPECT_EQ(next->Settings().Get(kLastFoodCatDlDateSetting), "03/05/2026");
+    EXPECT_EQ(app->m_strPrcVersion, "0001.0001.0005");
 }
+
+TEST(Settings, DatabasePathIsWrittenEvenWhenTheDatabaseCannotBeOpened)
+{
+    CTempDataDir dir;
+    WriteFileBytes(dir.File("RiRedo.mdb"), "not a database at all, just some text");
+    CLeanlogApp app(dir.Folder());
+    CScriptedPrompts prompts(Answers(2026, 1, 15, 150));
+    EXPECT_THROW(app.InitData(prompts), CDbException);
+    EXPECT_EQ(CSettings(dir.Folder().SettingsFile()).Get(kDatabasePathSetting), dir.File("RiRedo.mdb"));
+}
+

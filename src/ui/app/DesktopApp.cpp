@@ -14,6 +14,7 @@
 #include "app/DataBackup.h"
 #include "ui/controls/ColorTabCtrl.h"
 #include "ui/controls/WxText.h"
+#include "update/StartupFoodUpdate.h"
 
 #include <wx/cmdline.h>
 
@@ -81,7 +82,7 @@ bool CDesktopApp::StartUp(const CDataFolder& folder)
             m_pModel.reset();
             return false;
         }
-        m_pModel->RecordStartDate(CDateTime::Now());
+        UpdateFoodTableAtStart(*m_pModel, CDateTime::Now());
     } catch (const std::exception& e) {
         m_pModel.reset();
         ShowError(nullptr, std::string("Leanlog cannot start.\n\n") + e.what());

@@ -1,0 +1,74 @@
+#include "update/FoodTableUpdate.h"
+
+#include "app/LeanlogApp.h"
+#include "net/HttpClient.h"
+#include "update/FoodCatalogueMerge.h"
+#include "update/FoodFeedReplies.h"
+
+namespace {
+
+/// ServerURL and a request path; the since date goes in unescaped.
+std::string RequestUrl(std::string serverUrl, std::string_view pathFormat, std::string_view sinceDate)
+{
+    while (!serverUrl.empty() && serverUrl.back() == '/')
+        serverUrl.pop_back();
+    std::string path(pathFormat);
+    path.replace(path.find("%s"), 2, sinceDate);
+    return serverUrl + path;
+}
+
+} // namespace
+
+CFoodTableUpdate::CFoodTableUpdate(CLeanlogApp& app, std::string serverUrl, SHttpClientOptions options)
+    : m_app(app), m_serverUrl(std::move(serverUrl)), m_options(std::move(options))
+{
+}
+
+std::optional<std::string> CFoodTableUpdate::Fetch(std::string_view pathFormat) const
+{
+    HttpClient client(m_options);
+    const std::string url = RequestUrl(m_serverUrl, pathFormat, m_app.m_strLastFoodCatDlDate);
+    if (client.Open("GET", url) != 0) {
+        Trace("food table update: not a URL: " + url);
+        return std::nullopt;
+    }
+    client.AddRequestHeader("User-Agent", kHttpUserAgent);
+    client.AddRequestHeader("Accept", "*/*");
+    if (const int result = client.Send(); result != kHttpOk) {
+        Trace("food table update: " + url + " failed (" + std::to_string(result) + ")");
+        return std::nullopt;
+    }
+    return std::string(client.GetBody() ? client.GetBody() : "", client.GetBodyLength());
+}
+
+SFoodUpdateStep CFoodTableUpdate::UpdateFoodCategories()
+{
+    const auto body = Fetch(kNewCategoriesPath);
+    if (!body || !m_app.m_db)
+        return {};
+    try {
+        return {true, CFoodCatalogueMerge(m_app).MergeCategories(ParseCategoryReply(*body))};
+    } catch (const std::exception& e) {
+        Trace(std::string("food table update: categories not merged, nothing changed: ") + e.what());
+        return {};
+    }
+}
+
+SFoodUpdateStep CFoodTableUpdate::UpdateFoodItems()
+{
+    const auto body = Fetch(kNewFoodItemsPath);
+    if (!body || !m_app.m_db)
+        return {};
+    try {
+        return {true, CFoodCatalogueMerge(m_app).MergeFoodItems(ParseFoodItemReply(*body))};
+    } catch (const std::exception& e) {
+        Trace(std::string("food table update: items not merged, nothing changed: ") + e.what());
+        return {};
+    }
+}
+
+void CFoodTableUpdate::Trace(std::string_view text) const
+{
+    if (m_options.trace)
+        m_options.trace(text);
+}
