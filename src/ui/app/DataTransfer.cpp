@@ -19,7 +19,7 @@ std::optional<std::string> AskPath(wxWindow* parent, const char* title, const st
                                    long style)
 {
     wxFileDialog dialog(parent, title, wxString(), ToWx(name), wildcard, style);
-    if (dialog.ShowModal() != wxID_OK)
+    if (dialog.ShowModal() != wxID_OK || dialog.GetPath().empty())
         return std::nullopt;
     return ToUtf8(dialog.GetPath());
 }

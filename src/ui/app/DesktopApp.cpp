@@ -213,12 +213,15 @@ void CDesktopApp::RestoreDataFromBackup()
 {
     if (!m_pModel || !m_pFrame)
         return;
-    const auto source = AskRestoreSource(m_pFrame.get());
-    if (!source)
-        return;
+    if (const auto source = AskRestoreSource(m_pFrame.get()))
+        RestoreDataFrom(*source);
+}
+
+void CDesktopApp::RestoreDataFrom(const std::string& source)
+{
     const CDataFolder folder = m_pModel->Folder();
     try {
-        RestoreData(folder, *source, [this, &folder] {
+        RestoreData(folder, source, [this, &folder] {
             const std::string keep = SafetyBackupPath(folder);
             std::filesystem::create_directories(std::filesystem::path(keep).parent_path());
             BackUpData(*m_pModel, keep);

@@ -57,6 +57,8 @@ public:
     /// File > Restore Data: the chosen backup replaces the data (the current
     /// data kept first), then the model and the frame are made anew.
     void RestoreDataFromBackup();
+    /// The restore itself, once the user chose `source`.
+    void RestoreDataFrom(const std::string& source);
 
     /// The environment variable that makes the program a start-up
     /// benchmark: the About box closes at once, a line "frame shown ..." is
