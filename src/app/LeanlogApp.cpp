@@ -213,6 +213,17 @@ void CLeanlogApp::AddDailyRow(CDailyInfo& day)
     rs.Close();
 }
 
+void CLeanlogApp::UpdateDailyRow(const CDailyInfo& day)
+{
+    CDailyInfoRS rs(*m_db);
+    rs.m_strTableName = m_strDietTable;
+    rs.Open(CRecordset::dbOpenDynaset, SelectByIdSql(m_strDietTable, day.ID));
+    rs.Edit();
+    rs.CopyToRecordset(day);
+    rs.Update();
+    rs.Close();
+}
+
 void CLeanlogApp::AddPreferencesRow()
 {
     CPreferencesRS prefs(*m_db);
@@ -241,17 +252,10 @@ void CLeanlogApp::SaveDailyInfo(CDailyInfo& day)
     const SDailyRecord before = day;
     day.wAttribs |= kAttribDesktopSaved;
     try {
-        if (day.ID > 0) {
-            CDailyInfoRS rs(*m_db);
-            rs.m_strTableName = m_strDietTable;
-            rs.Open(CRecordset::dbOpenDynaset, SelectByIdSql(m_strDietTable, day.ID));
-            rs.Edit();
-            rs.CopyToRecordset(day);
-            rs.Update();
-            rs.Close();
-        } else {
+        if (day.ID > 0)
+            UpdateDailyRow(day);
+        else
             AddDailyRow(day);
-        }
         transaction.Commit();
     } catch (...) {
         // Rolled back: the day keeps its old key and attributes.
@@ -266,13 +270,7 @@ void CLeanlogApp::SaveDayBatch(std::vector<CDailyInfo> updates, std::vector<CDai
     CTransaction transaction(*m_db);
     for (auto& day : updates) {
         day.wAttribs |= kAttribDesktopSaved;
-        CDailyInfoRS rs(*m_db);
-        rs.m_strTableName = m_strDietTable;
-        rs.Open(CRecordset::dbOpenDynaset, SelectByIdSql(m_strDietTable, day.ID));
-        rs.Edit();
-        rs.CopyToRecordset(day);
-        rs.Update();
-        rs.Close();
+        UpdateDailyRow(day);
     }
     // Thousands of new rows: one recordset, each key read from the insert itself.
     CDailyInfoRS adder(*m_db);

@@ -104,6 +104,8 @@ private:
     void CreateFirstDiet(const CNewDietAnswers& answers, const SLoadFlags& flags);
     /// Adds the day as a new row and reads its key back.
     void AddDailyRow(CDailyInfo& day);
+    /// Writes the day over its row, found by its key.
+    void UpdateDailyRow(const CDailyInfo& day);
     void AddPreferencesRow();
 
     CDataFolder m_folder;
