@@ -39,7 +39,7 @@ TEST(HttpClientAuth, AnswersChallengesOnce)
     // The Digest response was computed separately (Python's hashlib); its uri leaves out the query.
     const char* digestStart = "Digest username=\"user\", realm=\"leanlog\", nonce=\"abc123\", uri=\"/secret/page\", ";
     const struct { const char* name; std::string challenge; std::string authorization; } cases[] = {
-        {"Basic, header name in any case", "www-authenticate: Basic realm=\"leanlog\"", "Basic dXNlcjpwYXNz"},
+        {"Basic, names in any case", "www-authenticate: BASIC realm=\"leanlog\"", "Basic dXNlcjpwYXNz"},
         {"Digest with qop", "WWW-Authenticate: Digest realm=\"leanlog\", nonce=\"abc123\", qop=\"auth\"",
          std::string(digestStart) + "qop=\"auth\", nc=00000001, algorithm=\"MD5\", "
                                     "cnonce=\"000102030405060708090a0b0c0d0e0f\", "

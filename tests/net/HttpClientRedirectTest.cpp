@@ -8,9 +8,9 @@ namespace {
 
 const std::string kSelf = "http://127.0.0.1:{port}/";
 
-std::string RefreshPage(const std::string& target, const std::string& before = "")
+std::string RefreshPage(const std::string& target)
 {
-    return Page("<html>" + before + "<META HTTP-EQUIV=\"REFRESH\" CONTENT=\"0; URL=" + target + "\"></html>");
+    return Page("<html><META HTTP-EQUIV=\"REFRESH\" CONTENT=\"0; URL=" + target + "\"></html>");
 }
 
 } // namespace
@@ -46,23 +46,6 @@ TEST(HttpClientRedirect, FollowsToTheNewPlaceWithMethodAndBody)
     EXPECT_EQ(client.GetUrlText(), target.Url("new place"));
     EXPECT_EQ(target.Requests().at(0),
               "POST /new%20place HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: Close\r\nContent-Length: 3\r\n\r\nk=v");
-}
-
-TEST(HttpClientRedirect, MetaRefreshOutsideNoscriptOnly)
-{
-    CScriptedServer target({OkReply("refreshed")});
-    CScriptedServer outside({Reply(RefreshPage(target.Url("t")))});
-    HttpClient client(TestOptions());
-    ASSERT_EQ(Fetch(client, outside.Url()), kHttpOk);
-    EXPECT_EQ(Body(client), "refreshed");
-    EXPECT_EQ(target.Requests().at(0), FetchRequest("t"));
-
-    const std::string page = RefreshPage(target.Url("t"), "<noscript>");
-    CScriptedServer inside({Reply(page)});
-    HttpClient stays(TestOptions());
-    ASSERT_EQ(Fetch(stays, inside.Url()), kHttpOk);
-    EXPECT_EQ(Body(stays), page.substr(page.find("<html>")));
-    EXPECT_EQ(target.Connections(), 1u);
 }
 
 TEST(HttpClientRedirect, UnusableTargetsEndTheExchange)
@@ -118,7 +101,10 @@ TEST(HttpClientRedirect, ChallengeAndRedirectLoopIsBounded)
     // Each answered 401 restarts the redirect count, so a server that
     // alternates the two would go on for ever; one Send makes 20 requests at most.
     const std::string challenge = "HTTP/1.1 401 No\r\nWWW-Authenticate: Basic realm=\"r\"\r\nContent-Length: 0\r\n\r\n";
-    CScriptedServer flip({Reply(challenge), Reply(Redirect(302, kSelf))}, nullptr, true);
+    std::vector<SScriptedReply> flips;
+    for (int i = 0; i < 12; ++i)
+        flips.insert(flips.end(), {Reply(challenge), Reply(Redirect(302, kSelf))});
+    CScriptedServer flip(flips);
     HttpClient client(TestOptions());
     ASSERT_EQ(client.Open("GET", flip.Url()), 0);
     client.SetCredentials("u", "p");

@@ -8,8 +8,9 @@ TEST(HttpClientRequest, EveryCallersRequestIsByteExact)
 {
     CScriptedServer server({OkReply("fine")});
     HttpClient client(TestOptions());
-    ASSERT_EQ(Fetch(client, server.Url("dir/a page.htm?q=a b&x=%41")), kHttpOk);
-    // No port after the host, Content-Length 0 without a body, spaces alone encoded.
+    ASSERT_EQ(Fetch(client, server.Url("dir/a page.htm?q=a b&x=%41#frag")), kHttpOk);
+    // No port after the host, Content-Length 0 without a body, spaces alone
+    // encoded, and the fragment never leaves the client.
     EXPECT_EQ(server.Requests(), std::vector<std::string>{FetchRequest("dir/a%20page.htm?q=a%20b&x=%41")});
     EXPECT_EQ(Body(client), "fine");
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <optional>
 
@@ -24,15 +25,6 @@ protected:
     CTestAuthority m_authority{"Leanlog Test CA"};
     CScopedTrustStore m_trust{m_authority, m_dir.Path()};
 };
-
-/// Every request the server read was empty: the client sent nothing.
-bool NothingSent(const CScriptedServer& server)
-{
-    for (const auto& request : server.Requests())
-        if (!request.empty())
-            return false;
-    return true;
-}
 
 } // namespace
 
@@ -99,7 +91,7 @@ TEST_F(SslSocketTest, ChecksTheServerCertificateInOrder)
         EXPECT_EQ(Fetch(client, url), connected ? kHttpOk : kHttpNoAnswer);
         EXPECT_EQ(Body(client), connected ? "over tls" : "");
         if (!connected) {
-            EXPECT_TRUE(NothingSent(again));
+            EXPECT_TRUE(std::ranges::all_of(again.Requests(), &std::string::empty));
         }
     }
 }

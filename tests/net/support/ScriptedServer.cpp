@@ -141,8 +141,8 @@ int UnusedPort()
     return ntohs(address.sin_port);
 }
 
-CScriptedServer::CScriptedServer(std::vector<SScriptedReply> replies, ssl_ctx_st* tls, bool cycle)
-    : m_replies(std::move(replies)), m_tls(tls), m_cycle(cycle)
+CScriptedServer::CScriptedServer(std::vector<SScriptedReply> replies, ssl_ctx_st* tls)
+    : m_replies(std::move(replies)), m_tls(tls)
 {
     if (m_replies.empty())
         throw std::invalid_argument("a scripted server needs at least one reply");
@@ -209,13 +209,9 @@ void CScriptedServer::Run()
 
 void CScriptedServer::Serve(int fd)
 {
-    size_t index = 0;
-    {
-        std::lock_guard lock(m_mutex);
-        const size_t count = m_connections++;
-        index = m_cycle ? count % m_replies.size() : std::min(count, m_replies.size() - 1);
-    }
-    const SScriptedReply& reply = m_replies[index];
+    std::unique_lock counting(m_mutex);
+    const SScriptedReply& reply = m_replies[std::min(m_connections++, m_replies.size() - 1)];
+    counting.unlock();
     CServerConnection connection(fd, m_tls);
     if (!connection.Ok())
         return;
