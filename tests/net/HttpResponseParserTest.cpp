@@ -132,18 +132,14 @@ TEST(HttpResponseParser, EnforcesItsCaps)
     SResponseLimits small;
     small.maxResponseBytes = 100;
     const std::string big(200, 'x');
+    std::string smallChunks;
+    for (int i = 0; i < 30; ++i)
+        smallChunks += "1\r\nx\r\n";
     const struct { const char* name; std::string bytes; EResponseError error; } cases[] = {
         {"declared length", kOk + "Content-Length: 200\r\n\r\n", kTooLarge},
         {"to the end", kOk + "\r\n" + big, kTooLarge},
         {"one large chunk", kChunked + "c8\r\n", kTooLarge},
-        {"many small chunks",
-         kChunked + [] {
-             std::string chunks;
-             for (int i = 0; i < 30; ++i)
-                 chunks += "1\r\nx\r\n";
-             return chunks;
-         }(),
-         kTooLarge},
+        {"many small chunks", kChunked + smallChunks, kTooLarge},
         {"headers", kOk + "X: " + big + "\r\n\r\n", kTooLarge},
     };
     for (const auto& c : cases) {

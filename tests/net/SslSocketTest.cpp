@@ -71,11 +71,7 @@ TEST_F(SslSocketTest, ChecksTheServerCertificateInOrder)
             while (received.size() < reply.size()) {
                 const SIoResult read = socket.Receive(buffer, shortly);
                 received.append(buffer, read.bytes);
-                if (read.status != EIoStatus::kOk) {
-                    ADD_FAILURE() << "status " << static_cast<int>(read.status) << " after " << received.size()
-                                  << " bytes";
-                    break;
-                }
+                ASSERT_EQ(read.status, EIoStatus::kOk) << "after " << received.size() << " bytes";
             }
             EXPECT_EQ(received, reply);
             EXPECT_EQ(socket.Receive(buffer, CDeadline(3000ms)).status, EIoStatus::kClosed);
