@@ -59,12 +59,3 @@ TEST(HttpClientRequest, FailedOpenKeepsTheEarlierUrl)
     ASSERT_EQ(client.Send(), kHttpOk);
     EXPECT_EQ(server.Requests().at(0).substr(0, 21), "GET /first HTTP/1.1\r\n");
 }
-
-TEST(HttpClientRequest, UnsafeUrlsAreNotSent)
-{
-    // A redirect target with a line break would split the request line.
-    CScriptedServer server({Reply(Redirect(302, "http://127.0.0.1/x\rInjected: 1"))});
-    HttpClient client(TestOptions());
-    EXPECT_EQ(Fetch(client, server.Url()), kHttpFailed);
-    EXPECT_EQ(server.Connections(), 1u);
-}
