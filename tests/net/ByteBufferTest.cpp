@@ -15,21 +15,18 @@ TEST(ByteBuffer, GrowsGeometricallyKeepingItsContents)
     // from heap memory to mapped memory and then remaps.
     int growths = 0;
     size_t capacity = 0;
+    std::string expected;
     for (int i = 0; i < 10 * 1024; ++i) {
-        buffer.Append(std::string(1024, static_cast<char>('a' + i % 26)));
+        expected += std::string(1024, static_cast<char>('a' + i % 26));
+        buffer.Append(std::string_view(expected).substr(expected.size() - 1024));
         if (buffer.Capacity() != capacity) {
             ++growths;
             capacity = buffer.Capacity();
         }
     }
-    EXPECT_EQ(buffer.Length(), 10u * 1024 * 1024);
     EXPECT_LE(growths, 16);   // fixed 100 KB steps would take more than a hundred
     EXPECT_LE(buffer.Capacity(), 2 * buffer.Length());
-    int wrongBlocks = 0;
-    for (size_t i = 0; i < 10 * 1024; ++i)
-        if (buffer.View().substr(i * 1024, 1024) != std::string(1024, static_cast<char>('a' + i % 26)))
-            ++wrongBlocks;
-    EXPECT_EQ(wrongBlocks, 0);
+    EXPECT_TRUE(buffer.View() == expected);
 
     ByteBuffer moved = std::move(buffer);
     EXPECT_EQ(buffer.Length(), 0u);

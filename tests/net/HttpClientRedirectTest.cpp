@@ -8,9 +8,9 @@ namespace {
 
 const std::string kSelf = "http://127.0.0.1:{port}/";
 
-std::string RefreshPage(const std::string& target, const std::string& before = "")
+std::string RefreshPage(const std::string& target)
 {
-    return Page("<html>" + before + "<META HTTP-EQUIV=\"REFRESH\" CONTENT=\"0; URL=" + target + "\"></html>");
+    return Page("<html><META HTTP-EQUIV=\"REFRESH\" CONTENT=\"0; URL=" + target + "\"></html>");
 }
 
 } // namespace
@@ -48,29 +48,13 @@ TEST(HttpClientRedirect, FollowsToTheNewPlaceWithMethodAndBody)
               "POST /new%20place HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: Close\r\nContent-Length: 3\r\n\r\nk=v");
 }
 
-TEST(HttpClientRedirect, MetaRefreshOutsideNoscriptOnly)
-{
-    CScriptedServer target({OkReply("refreshed")});
-    CScriptedServer outside({Reply(RefreshPage(target.Url("t")))});
-    HttpClient client(TestOptions());
-    ASSERT_EQ(Fetch(client, outside.Url()), kHttpOk);
-    EXPECT_EQ(Body(client), "refreshed");
-    EXPECT_EQ(target.Requests().at(0), FetchRequest("t"));
-
-    const std::string page = RefreshPage(target.Url("t"), "<noscript>");
-    CScriptedServer inside({Reply(page)});
-    HttpClient stays(TestOptions());
-    ASSERT_EQ(Fetch(stays, inside.Url()), kHttpOk);
-    EXPECT_EQ(Body(stays), page.substr(page.find("<html>")));
-    EXPECT_EQ(target.Connections(), 1u);
-}
-
 TEST(HttpClientRedirect, UnusableTargetsEndTheExchange)
 {
     const std::string replies[] = {
         Redirect(302, "/relative/path"),
         Redirect(302, "http://a/?next=http://b/"),
         RefreshPage("relative.htm"),
+        Redirect(302, "http://127.0.0.1/x\rInjected: 1"),   // would split the request line
     };
     for (const auto& reply : replies) {
         CScriptedServer server({Reply(reply)});
@@ -78,22 +62,6 @@ TEST(HttpClientRedirect, UnusableTargetsEndTheExchange)
         EXPECT_EQ(Fetch(client, server.Url()), kHttpFailed) << reply;
         EXPECT_EQ(server.Connections(), 1u);
     }
-}
-
-TEST(HttpClientRedirect, UseProxyThenTheProxy)
-{
-    CScriptedServer proxy({OkReply("via proxy")});
-    CScriptedServer origin({Reply(Redirect(305, proxy.Url()))});
-    HttpClient client(TestOptions());
-    ASSERT_EQ(Fetch(client, origin.Url("page?a=1")), kHttpOk);
-    EXPECT_EQ(Body(client), "via proxy");
-    EXPECT_EQ(origin.Connections(), 1u);
-    // Absolute form with the URL as given, Proxy-Connection after Connection.
-    EXPECT_EQ(proxy.Requests().at(0),
-              "GET " + origin.Url("page?a=1") +
-                  " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: Close\r\nProxy-Connection: Close\r\n"
-                  "Content-Length: 0\r\nUser-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows 98) Postwatch/0.3)\r\n"
-                  "Accept: */*\r\n\r\n");
 }
 
 TEST(HttpClientRedirect, TheProxyNeverCarriesATlsUrl)
@@ -118,7 +86,10 @@ TEST(HttpClientRedirect, ChallengeAndRedirectLoopIsBounded)
     // Each answered 401 restarts the redirect count, so a server that
     // alternates the two would go on for ever; one Send makes 20 requests at most.
     const std::string challenge = "HTTP/1.1 401 No\r\nWWW-Authenticate: Basic realm=\"r\"\r\nContent-Length: 0\r\n\r\n";
-    CScriptedServer flip({Reply(challenge), Reply(Redirect(302, kSelf))}, nullptr, true);
+    std::vector<SScriptedReply> flips;
+    for (int i = 0; i < 12; ++i)
+        flips.insert(flips.end(), {Reply(challenge), Reply(Redirect(302, kSelf))});
+    CScriptedServer flip(flips);
     HttpClient client(TestOptions());
     ASSERT_EQ(client.Open("GET", flip.Url()), 0);
     client.SetCredentials("u", "p");

@@ -66,14 +66,3 @@ TEST(HttpUrl, SplitsUrlsAsTheClientNeedsThem)
         EXPECT_EQ(url.EncodedResource(), *c.encoded ? c.encoded : c.resource) << c.text;
     }
 }
-
-TEST(HttpUrl, FailedParseKeepsTheEarlierPiecesButNotPortAndText)
-{
-    HttpUrl url;
-    ASSERT_EQ(url.Parse("http://host:8080/a?b"), 0);
-    ASSERT_EQ(url.Parse("no-separator"), -1);
-    EXPECT_EQ(url.FullText(), "no-separator");
-    EXPECT_EQ(url.Port(), -1);
-    EXPECT_EQ(url.Host(), "host");
-    EXPECT_EQ(url.Resource(), "a?b");
-}

@@ -97,12 +97,17 @@ std::string ReadRequest(CServerConnection& connection)
     return request;
 }
 
-sockaddr_in Loopback()
+/// Binds `fd` to any free port on 127.0.0.1: the port, or 0 on failure.
+int BindLoopback(int fd)
 {
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return address;
+    socklen_t length = sizeof address;
+    if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        return 0;
+    return ntohs(address.sin_port);
 }
 
 } // namespace
@@ -133,29 +138,22 @@ std::string Redirect(int status, const std::string& location, const std::string&
 int UnusedPort()
 {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address = Loopback();
-    socklen_t length = sizeof address;
-    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+    const int port = BindLoopback(fd);
     close(fd);
-    return ntohs(address.sin_port);
+    return port;
 }
 
-CScriptedServer::CScriptedServer(std::vector<SScriptedReply> replies, ssl_ctx_st* tls, bool cycle)
-    : m_replies(std::move(replies)), m_tls(tls), m_cycle(cycle)
+CScriptedServer::CScriptedServer(std::vector<SScriptedReply> replies, ssl_ctx_st* tls)
+    : m_replies(std::move(replies)), m_tls(tls)
 {
     if (m_replies.empty())
         throw std::invalid_argument("a scripted server needs at least one reply");
     if (m_tls)
         SSL_CTX_up_ref(m_tls);
     m_listenFd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address = Loopback();
-    socklen_t length = sizeof address;
-    if (m_listenFd < 0 || bind(m_listenFd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        listen(m_listenFd, 16) != 0 || getsockname(m_listenFd, reinterpret_cast<sockaddr*>(&address), &length) != 0 ||
-        pipe(m_stopPipe) != 0)
+    m_port = BindLoopback(m_listenFd);
+    if (m_port == 0 || listen(m_listenFd, 16) != 0 || pipe(m_stopPipe) != 0)
         throw std::runtime_error("cannot start the scripted server");
-    m_port = ntohs(address.sin_port);
     m_thread = std::thread([this] { Run(); });
 }
 
@@ -209,13 +207,9 @@ void CScriptedServer::Run()
 
 void CScriptedServer::Serve(int fd)
 {
-    size_t index = 0;
-    {
-        std::lock_guard lock(m_mutex);
-        const size_t count = m_connections++;
-        index = m_cycle ? count % m_replies.size() : std::min(count, m_replies.size() - 1);
-    }
-    const SScriptedReply& reply = m_replies[index];
+    std::unique_lock counting(m_mutex);
+    const SScriptedReply& reply = m_replies[std::min(m_connections++, m_replies.size() - 1)];
+    counting.unlock();
     CServerConnection connection(fd, m_tls);
     if (!connection.Ok())
         return;

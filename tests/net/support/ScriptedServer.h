@@ -21,8 +21,7 @@ struct SScriptedReply
 };
 
 /// A server on 127.0.0.1 (any free port) replying with byte-exact texts,
-/// one reply per connection in order; then the last reply repeats, or with
-/// `cycle` the whole list starts again. The one
+/// one reply per connection in order, then the last reply again. The one
 /// substitution: "{port}" in a reply stands for the server's own port, so
 /// that a reply can point back at its server. It records every request it
 /// reads. Runs on its own thread until destroyed.
@@ -30,7 +29,7 @@ class CScriptedServer
 {
 public:
     /// With `tls` (an SSL_CTX the server takes a reference to) connections are TLS.
-    explicit CScriptedServer(std::vector<SScriptedReply> replies, ssl_ctx_st* tls = nullptr, bool cycle = false);
+    explicit CScriptedServer(std::vector<SScriptedReply> replies, ssl_ctx_st* tls = nullptr);
     ~CScriptedServer();
     CScriptedServer(const CScriptedServer&) = delete;
     CScriptedServer& operator=(const CScriptedServer&) = delete;
@@ -48,7 +47,6 @@ private:
 
     std::vector<SScriptedReply> m_replies;
     ssl_ctx_st* m_tls;
-    bool m_cycle;
     int m_listenFd = -1;
     int m_stopPipe[2] = {-1, -1};
     int m_port = 0;

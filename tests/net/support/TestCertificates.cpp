@@ -81,11 +81,12 @@ STestCertificate CTestAuthority::Issue(const std::string& altNames, long fromSec
     leaf.key = NewKey();
     leaf.certificate = NewCertificate("leanlog test server", leaf.key.get(), fromSeconds, toSeconds);
     X509* certificate = leaf.certificate.get();
-    X509_set_issuer_name(certificate, X509_get_subject_name(m_self.certificate.get()));
-    AddExtension(certificate, m_self.certificate.get(), NID_basic_constraints, "critical,CA:FALSE");
-    AddExtension(certificate, m_self.certificate.get(), NID_ext_key_usage, "serverAuth");
-    AddExtension(certificate, m_self.certificate.get(), NID_subject_alt_name, altNames.c_str());
-    AddExtension(certificate, m_self.certificate.get(), NID_authority_key_identifier, "keyid:always");
+    X509* issuer = m_self.certificate.get();
+    X509_set_issuer_name(certificate, X509_get_subject_name(issuer));
+    AddExtension(certificate, issuer, NID_basic_constraints, "critical,CA:FALSE");
+    AddExtension(certificate, issuer, NID_ext_key_usage, "serverAuth");
+    AddExtension(certificate, issuer, NID_subject_alt_name, altNames.c_str());
+    AddExtension(certificate, issuer, NID_authority_key_identifier, "keyid:always");
     Require(X509_sign(certificate, m_self.key.get(), EVP_sha256()) > 0, "sign leaf");
     return leaf;
 }
@@ -106,12 +107,11 @@ std::string CTestAuthority::OcspResponse(const STestCertificate& leaf, bool revo
     Require(OCSP_basic_sign(basic.get(), m_self.certificate.get(), m_self.key.get(), EVP_sha256(), nullptr, 0) == 1,
             "ocsp sign");
     const OcspResponsePtr response(OCSP_response_create(OCSP_RESPONSE_STATUS_SUCCESSFUL, basic.get()));
-    const int length = response ? i2d_OCSP_RESPONSE(response.get(), nullptr) : 0;
+    unsigned char* der = nullptr;
+    const int length = response ? i2d_OCSP_RESPONSE(response.get(), &der) : 0;
     Require(length > 0, "ocsp encode");
-    // The second call writes the DER form straight into the string.
-    std::string bytes(static_cast<size_t>(length), '\0');
-    auto* out = reinterpret_cast<unsigned char*>(bytes.data());
-    Require(i2d_OCSP_RESPONSE(response.get(), &out) == length, "ocsp encode");
+    std::string bytes(reinterpret_cast<const char*>(der), static_cast<size_t>(length));
+    OPENSSL_free(der);
     return bytes;
 }
 
