@@ -50,7 +50,8 @@ CFeedProcess::CFeedProcess() : m_port(FreePort())
     std::vector<std::string> env{"LEANLOG_BUILD_DIR=" LEANLOG_BUILD_DIR,
                                  "LEANLOG_FEED_WATCH_PID=" + std::to_string(getpid())};
     for (char** e = environ; *e; ++e)
-        env.emplace_back(*e);
+        if (std::string_view(*e).rfind("LEANLOG_BUILD_DIR=", 0) != 0)   // ours must win
+            env.emplace_back(*e);
     std::vector<char*> envp;
     for (auto& e : env)
         envp.push_back(e.data());
