@@ -45,7 +45,7 @@ protected:
 
 } // namespace
 
-TEST_F(CChildViewTest, MainPageButtonsAndTabsSelectOnlyTheirPagesRebuiltEachTime)
+TEST_F(CChildViewTest, ButtonsAndTabsSelectOnlyTheirPagesRebuiltEachTimeAndLoadedOnce)
 {
     CColorTabCtrl& tabs = View().TabCtrl();
     ASSERT_EQ(tabs.GetItemCount(), 8);
@@ -119,10 +119,8 @@ TEST_F(CChildViewTest, MainPageButtonsAndTabsSelectOnlyTheirPagesRebuiltEachTime
     SelectTabByClick(kTabSummary);
     CGtestModalHook noDialogs(__FILE__, __LINE__);
     SelectTabByClick(kTabStatus);
-}
 
-TEST_F(CChildViewTest, BrowserPagesShowTheirLatestTextAndLoadItOnce)
-{
+    // A browser page shows its latest text and loads it once.
     SelectTabByClick(kTabSummary);
     CBrowserPage* page = View().SummaryPage();
     const CHtmlBrowser& browser = page->Browser();
