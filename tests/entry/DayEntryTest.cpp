@@ -70,11 +70,10 @@ TEST_F(DayEntryTest, ProteinClickChangesLayoutAndKeepsTypedText)
 
 TEST_F(DayEntryTest, GridCellsAndSupplementToggles)
 {
-    CDailyInfo& day = AddDay(60);
+    CDayEntry entry = Open(60);
+    CDailyInfo& day = *entry.m_pDay;
     day.Lsupplement = true;
     day.slots[0] = {"Eggs", "2 large", 1};
-    CDayEntry entry(*m_app);
-    entry.SetDay(&day, true);
     const std::vector<std::pair<std::pair<int, int>, const char*>> texts = {
         {{0, 0}, "   Breakfast"}, {{0, 1}, "Supplements"}, {{0, 2}, ""},     {{1, 0}, "Protein"},
         {{1, 1}, "Eggs"},         {{1, 2}, "2 large"},     {{1, 3}, "1"},    {{2, 3}, "0"},
@@ -97,11 +96,9 @@ TEST_F(DayEntryTest, GridCellsAndSupplementToggles)
 
 TEST_F(DayEntryTest, SlotEditRecountsAllSlotsHiddenOnesIncluded)
 {
-    CDailyInfo& day = AddDay(40);
+    CDayEntry entry = Open(40, true);
+    CDailyInfo& day = *entry.m_pDay;
     day.slots[19].carbs = 30;   // dinner grain, hidden on a stage 2 protein day
-    day.isProteinDay = true;
-    CDayEntry entry(*m_app);
-    entry.SetDay(&day, true);
     EXPECT_FALSE(entry.OpenSlot(0));   // header
     EXPECT_FALSE(entry.OpenSlot(10));  // outside the grid
     auto info = entry.OpenSlot(8);     // dinner protein 2

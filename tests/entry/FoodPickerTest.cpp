@@ -18,57 +18,27 @@ CFoodItem Item(double carbs, double amount)
 
 } // namespace
 
-TEST(FoodPicker, ServingsScaleEveryValueAndCutToWholeNumbers)
-{
-    const CFoodItem milk = Item(12.7, 240);
-    CFoodPicker picker;
-    picker.Select(&milk);
-    EXPECT_EQ(picker.Values()[kCarbsValue], 12);
-    EXPECT_TRUE(picker.SetQuantity(2));
-    EXPECT_EQ(picker.Values()[kCarbsValue], 25);   // 25.4 cut
-    EXPECT_EQ(picker.Values()[0], 300);
-    EXPECT_FALSE(picker.SetQuantity(2));           // unchanged quantity: nothing to do
-    const SPickResult result = picker.Result();
-    EXPECT_EQ(result.name, "Milk");
-    EXPECT_EQ(result.quantity, 2.0f);
-    EXPECT_EQ(result.carbs, 25);
-}
-
-TEST(FoodPicker, AmountModeConvertsTheQuantityBothWays)
-{
-    const CFoodItem milk = Item(12.0, 240);
-    CFoodPicker picker;
-    picker.Select(&milk);
-    ASSERT_TRUE(picker.SetMode(CFoodPicker::kAmount));
-    EXPECT_EQ(picker.Quantity(), 240.0f);
-    EXPECT_EQ(picker.Values()[kCarbsValue], 12);
-    EXPECT_FALSE(picker.SetMode(CFoodPicker::kAmount));   // the checked button again: no second conversion
-    EXPECT_EQ(picker.Quantity(), 240.0f);
-    picker.SetQuantity(120);
-    EXPECT_EQ(picker.Values()[kCarbsValue], 6);
-    EXPECT_EQ(picker.Values()[0], 75);
-    ASSERT_TRUE(picker.SetMode(CFoodPicker::kServings));
-    EXPECT_EQ(picker.Quantity(), 0.5f);
-    // Another item starts again at one serving.
-    const CFoodItem other = Item(3, 100);
-    picker.SetMode(CFoodPicker::kAmount);
-    picker.Select(&other);
-    EXPECT_EQ(picker.Quantity(), 1.0f);
-    EXPECT_EQ(picker.Mode(), CFoodPicker::kServings);
-}
-
-TEST(FoodPicker, AmountModeIsRefusedWithoutAServingAmountAndNothingIsChosenAtFirst)
+// The values, the conversions between servings and amount and the refused
+// amount mode show in the food picker's window test; here what it cannot see.
+TEST(FoodPicker, ChangesAreReportedOnlyWhenSomethingChanged)
 {
     CFoodPicker picker;
-    EXPECT_FALSE(picker.SetQuantity(3));
+    EXPECT_FALSE(picker.SetQuantity(3));   // nothing chosen
     EXPECT_EQ(picker.Result().name, "");
     EXPECT_EQ(picker.Result().quantity, 1.0f);
+    const CFoodItem milk = Item(12.7, 240);
+    picker.Select(&milk);
+    EXPECT_TRUE(picker.SetQuantity(2));
+    EXPECT_FALSE(picker.SetQuantity(2));
+    ASSERT_TRUE(picker.SetMode(CFoodPicker::kAmount));
+    EXPECT_FALSE(picker.SetMode(CFoodPicker::kAmount));   // the checked button again: no second conversion
+    EXPECT_EQ(picker.Quantity(), 480.0f);
+    // Another item starts again at one serving, in servings mode.
     const CFoodItem own = Item(10, 0);
     picker.Select(&own);
-    EXPECT_FALSE(picker.AmountAllowed());
-    EXPECT_FALSE(picker.SetMode(CFoodPicker::kAmount));
     EXPECT_EQ(picker.Mode(), CFoodPicker::kServings);
     EXPECT_EQ(picker.Quantity(), 1.0f);
+    EXPECT_FALSE(picker.SetMode(CFoodPicker::kAmount));
 }
 
 TEST(FoodPicker, QuantityTextIsANumberOfZeroOrMore)

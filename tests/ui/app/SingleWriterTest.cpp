@@ -2,7 +2,6 @@
 
 #include "app/DataFolderLock.h"
 #include "support/RunProcess.h"
-#include "ui/app/DesktopApp.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -53,11 +52,6 @@ bool HoldsLock(pid_t pid, const std::string& file)
     return false;
 }
 
-SProcessResult Enter(const CTempDataDir& dir, const char* weight)
-{
-    return RunProcess({LEANLOG_CLI_PATH, "--data-dir", dir.Path(), "enter", "--weight", weight});
-}
-
 } // namespace
 
 TEST_F(CDesktopTest, SingleWriterSecondProgramRaisesTheFirstAndTheCommandLineWaitsItsTurn)
@@ -71,29 +65,26 @@ TEST_F(CDesktopTest, SingleWriterSecondProgramRaisesTheFirstAndTheCommandLineWai
     EXPECT_TRUE(WaitUntil([this] { return App().RaiseRequests() == 1; })) << "the first was not asked to the front";
 
     const std::string before = ReadFileBytes(m_dir.File("RiRedo.mdb"));
-    const auto refused = Enter(m_dir, "200");
+    const auto refused = Cli(m_dir, {"enter", "--weight", "200"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_NE(refused.err.find("already running"), std::string::npos) << refused.err;
     EXPECT_EQ(ReadFileBytes(m_dir.File("RiRedo.mdb")), before);
-    EXPECT_EQ(RunProcess({LEANLOG_CLI_PATH, "--data-dir", m_dir.Path(), "days"}).exitCode, 0) << "reading is free";
+    EXPECT_EQ(Cli(m_dir, {"days"}).exitCode, 0) << "reading is free";
 
     wxWeakRef<CMainFrame> frame = Frame();
     frame->ProcessCommand(kIdAppExit);
     ASSERT_TRUE(WaitUntil([&frame] { return !frame; }));
     App().ExitInstance();
-    EXPECT_EQ(Enter(m_dir, "200").exitCode, 0) << "the folder is free once the program ended";
+    EXPECT_EQ(Cli(m_dir, {"enter", "--weight", "200"}).exitCode, 0) << "the folder is free once the program ended";
 }
 
 TEST_F(CDesktopTest, SingleWriterLockDiesWithAKilledProgram)
 {
-    ASSERT_EQ(RunProcess({LEANLOG_CLI_PATH, "--data-dir", m_dir.Path(), "new-diet", "--start", "2026-01-05", "--goal",
-                          "150"})
-                  .exitCode,
-              0);
+    ASSERT_EQ(Cli(m_dir, {"new-diet", "--start", "2026-01-05", "--goal", "150"}).exitCode, 0);
     const pid_t program = StartDesktop(m_dir.Path());
     ASSERT_GT(program, 0);
     ASSERT_TRUE(WaitUntil([&] { return HoldsLock(program, m_dir.File(CDataFolderLock::kFileName)); }));
     kill(program, SIGKILL);
     ASSERT_TRUE(WaitUntil([program] { return Ended(program); }));
-    EXPECT_EQ(Enter(m_dir, "200").exitCode, 0);
+    EXPECT_EQ(Cli(m_dir, {"enter", "--weight", "200"}).exitCode, 0);
 }

@@ -1,15 +1,10 @@
 #include "harness/DialogDriving.h"
 
 #include "ui/controls/ThemedButton.h"
-#include "ui/frame/MainFrame.h"
 
 #include <wx/panel.h>
 
-namespace {
-
 using CThemedButtonTest = CDesktopTest;
-
-} // namespace
 
 TEST_F(CThemedButtonTest, RadioGroupChecksOneNotifiesTheParentAndIgnoresAReleaseOutside)
 {

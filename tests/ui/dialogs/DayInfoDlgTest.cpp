@@ -1,27 +1,14 @@
 #include "harness/DialogDriving.h"
 
-#include "app/LeanlogApp.h"
-#include "diet/NextDay.h"
-#include "ui/frame/MainFrame.h"
 #include "entry/DayEntry.h"
-#include "support/TestDiet.h"
-#include "ui/controls/WxText.h"
 #include "ui/dialogs/DayInfoDlg.h"
 #include "ui/dialogs/MealInfoDlg.h"
-#include "ui/frame/ChildView.h"
-#include "ui/frame/CommandIds.h"
-#include "ui/pages/MainPage.h"
 #include "ui/pages/PastInfoPage.h"
 
-#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/stattext.h>
 
-namespace {
-
 using CDayInfoDlgTest = CDesktopTest;
-
-} // namespace
 
 TEST_F(CDayInfoDlgTest, TodayEnteredByKeyboardIsStoredInWholePoundsAndShownInPastInfo)
 {

@@ -1,17 +1,11 @@
 #include "harness/DialogDriving.h"
 
-#include "app/LeanlogApp.h"
 #include "entry/MealInfo.h"
-#include "support/TestDiet.h"
 #include "ui/controls/NutritionPanel.h"
 #include "ui/controls/ThemedButton.h"
-#include "ui/controls/WxText.h"
 #include "ui/controls/FoodTreeModel.h"
 #include "ui/dialogs/FoodPickerDlg.h"
 #include "ui/dialogs/MealInfoDlg.h"
-#include "ui/frame/MainFrame.h"
-
-#include <wx/button.h>
 
 namespace {
 

@@ -1,19 +1,9 @@
 #include "harness/DialogDriving.h"
 
-#include "app/LeanlogApp.h"
 #include "ui/dialogs/DayInfoDlg.h"
 #include "ui/dialogs/MissingDaysDlg.h"
-#include "ui/dialogs/NewDietDlg.h"
-#include "ui/frame/ChildView.h"
-#include "ui/pages/MainPage.h"
-
-#include <wx/button.h>
-
-namespace {
 
 using CMissingDaysDlgTest = CDesktopTest;
-
-} // namespace
 
 TEST_F(CMissingDaysDlgTest, FiveMissingDaysWarnOnceAndStartDietOverRunsTheRestart)
 {

@@ -45,11 +45,37 @@ protected:
 
 } // namespace
 
-TEST_F(CChildViewTest, MainPageButtonsAndTabsSelectOnlyTheirPagesRebuiltEachTime)
+TEST_F(CChildViewTest, ButtonsAndTabsSelectOnlyTheirPagesRebuiltEachTimeAndLoadedOnce)
 {
     CColorTabCtrl& tabs = View().TabCtrl();
     ASSERT_EQ(tabs.GetItemCount(), 8);
     EXPECT_FALSE(View().StatusPage()->HasBrowser()) << "a page's web view is made when it is first shown";
+
+    // A browser page shows its latest text and loads it once.
+    SelectTabByClick(kTabSummary);
+    CBrowserPage* page = View().SummaryPage();
+    const CHtmlBrowser& browser = page->Browser();
+    Pump(std::chrono::milliseconds(500));
+    const int settled = browser.LoadCount();
+    Pump(std::chrono::milliseconds(1000));
+    EXPECT_EQ(browser.LoadCount(), settled) << "an idle page keeps loading";
+    for (const std::string html : {"<p>one write</p>", ""}) {
+        page->m_strHtml = html;
+        page->WriteHtml();
+        ASSERT_TRUE(WaitForPage(browser));
+        EXPECT_EQ(ShownBodyHtml(browser.View()), ParsedBodyHtml(browser.View(), html));
+    }
+    Pump(std::chrono::milliseconds(1000));
+    EXPECT_EQ(browser.LoadCount(), settled + 2);
+
+    // A load the page did not start (here a blank page) is written over.
+    page->m_strHtml = "<p>kept</p>";
+    page->WriteHtml();
+    ASSERT_TRUE(WaitForPage(browser));
+    browser.View()->LoadURL("about:blank");
+    Pump(std::chrono::milliseconds(500));
+    EXPECT_TRUE(WaitUntil([&] { return PageText(browser.View()) == "kept"; }));
+
     int changing = 0;
     int changed = 0;
     int lastOld = -1;
@@ -119,31 +145,4 @@ TEST_F(CChildViewTest, MainPageButtonsAndTabsSelectOnlyTheirPagesRebuiltEachTime
     SelectTabByClick(kTabSummary);
     CGtestModalHook noDialogs(__FILE__, __LINE__);
     SelectTabByClick(kTabStatus);
-}
-
-TEST_F(CChildViewTest, BrowserPagesShowTheirLatestTextAndLoadItOnce)
-{
-    SelectTabByClick(kTabSummary);
-    CBrowserPage* page = View().SummaryPage();
-    const CHtmlBrowser& browser = page->Browser();
-    Pump(std::chrono::milliseconds(500));
-    const int settled = browser.LoadCount();
-    Pump(std::chrono::milliseconds(1000));
-    EXPECT_EQ(browser.LoadCount(), settled) << "an idle page keeps loading";
-    for (const std::string html : {"<p>one write</p>", ""}) {
-        page->m_strHtml = html;
-        page->WriteHtml();
-        ASSERT_TRUE(WaitForPage(browser));
-        EXPECT_EQ(ShownBodyHtml(browser.View()), ParsedBodyHtml(browser.View(), html));
-    }
-    Pump(std::chrono::milliseconds(1000));
-    EXPECT_EQ(browser.LoadCount(), settled + 2);
-
-    // A load the page did not start (here a blank page) is written over.
-    page->m_strHtml = "<p>kept</p>";
-    page->WriteHtml();
-    ASSERT_TRUE(WaitForPage(browser));
-    browser.View()->LoadURL("about:blank");
-    Pump(std::chrono::milliseconds(500));
-    EXPECT_TRUE(WaitUntil([&] { return PageText(browser.View()) == "kept"; }));
 }

@@ -72,7 +72,7 @@ TEST_F(CMainFrameTest, MenusStatusBarAndBannerAroundTheView)
     EXPECT_EQ(View().GetSize().x, Frame()->GetClientSize().x) << "wider frames give the view their width";
 }
 
-TEST_F(CMainFrameTest, HelpCommandsShowTheirPagesInTheHtmlDialog)
+TEST_F(CMainFrameTest, HelpPagesShowInTheHtmlDialogAndClosingShutsTheWebViewsDown)
 {
     const struct
     {
@@ -97,6 +97,15 @@ TEST_F(CMainFrameTest, HelpCommandsShowTheirPagesInTheHtmlDialog)
                           return wxID_OK;
                       }));
     }
+
+    // Closing the frame (File > Exit is the start-up window tests') shuts the web views down.
+    SelectTabByClick(kTabPellaware);
+    EXPECT_GT(RunningWebProcesses(), 0);
+    wxWeakRef<CMainFrame> frame = Frame();
+    EXPECT_TRUE(frame->Close());
+    EXPECT_TRUE(WaitUntil([&] { return !frame; }));
+    EXPECT_TRUE(wxTopLevelWindows.empty());
+    EXPECT_TRUE(WaitUntil([] { return RunningWebProcesses() == 0; }, std::chrono::seconds(10)));
 }
 
 TEST_F(CMainFrameTest, RestartDietStartsANewDietOnTabZero)
@@ -130,16 +139,4 @@ TEST_F(CMainFrameTest, RestartDietStartsANewDietOnTabZero)
     EXPECT_EQ(View().TabCtrl().GetCurSel(), kTabMain);
     EXPECT_TRUE(View().Page(kTabMain)->IsShown());
     EXPECT_FALSE(View().Page(kTabSummary)->IsShown());
-}
-
-TEST_F(CMainFrameTest, ClosingTheFrameShutsTheWebViewsDown)
-{
-    // File > Exit is the program's way out in the start-up window tests.
-    SelectTabByClick(kTabPellaware);
-    EXPECT_GT(RunningWebProcesses(), 0);
-    wxWeakRef<CMainFrame> frame = Frame();
-    EXPECT_TRUE(frame->Close());
-    EXPECT_TRUE(WaitUntil([&] { return !frame; }));
-    EXPECT_TRUE(wxTopLevelWindows.empty());
-    EXPECT_TRUE(WaitUntil([] { return RunningWebProcesses() == 0; }, std::chrono::seconds(10)));
 }

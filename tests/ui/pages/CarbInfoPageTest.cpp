@@ -1,13 +1,9 @@
 #include "harness/DialogDriving.h"
 
 #include "FoodCsv.h"
-#include "app/LeanlogApp.h"
-#include "support/TestDiet.h"
 #include "ui/controls/FoodTreeModel.h"
 #include "ui/controls/NutritionPanel.h"
 #include "ui/dialogs/MealItemInfoDlg.h"
-#include "ui/frame/ChildView.h"
-#include "ui/frame/CommandIds.h"
 #include "ui/pages/CarbInfoPage.h"
 
 #include <wx/menu.h>

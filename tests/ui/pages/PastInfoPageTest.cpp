@@ -1,9 +1,6 @@
 #include "harness/DialogDriving.h"
 
-#include "app/LeanlogApp.h"
 #include "ui/dialogs/DayInfoDlg.h"
-#include "ui/frame/ChildView.h"
-#include "ui/frame/CommandIds.h"
 #include "ui/pages/PastInfoPage.h"
 
 namespace {
