@@ -24,6 +24,7 @@ TEST(EntryInputRules, WeightStepsAndCarbsRanges)
         {"1e9", "0", EDayField::Weight},       // once saved as 1
         {"201abc", "0", EDayField::Weight},    // once saved as 201
         {"inf", "0", EDayField::Weight},
+        {"1.2.3", "0", EDayField::Weight},
         {"99999999999", "0", EDayField::Weight},
         {"180", "-3", EDayField::Steps},
     };
