@@ -11,7 +11,7 @@ const std::vector<SCliCommand>& CliCommands()
         {"days", "days", RunDays},
         {"status", "status [--ketosis yes|no]", RunStatus},
         {"summary", "summary", RunSummary},
-        {"foods", "foods", RunFoods},
+        {"foods", "foods [--search TEXT]", RunFoods},
         {"fetch", "fetch URL [--user U --password P] [--head]", RunFetch},
         {"export", "export [--all] [FILE]", RunExport},
         {"import", "import FILE [--dry-run]", RunImport, true},
