@@ -56,14 +56,3 @@ TEST(Settings, StartupReadsThemAndKeepsTheLastFoodDownloadDateBeforeOverwritingI
     EXPECT_EQ(app->m_strExeVersion, "0001.0002.0000");
     EXPECT_EQ(app->m_strPrcVersion, "0001.0001.0005");
 }
-
-TEST(Settings, DatabasePathIsWrittenEvenWhenTheDatabaseCannotBeOpened)
-{
-    CTempDataDir dir;
-    WriteFileBytes(dir.File("RiRedo.mdb"), "not a database at all, just some text");
-    CLeanlogApp app(dir.Folder());
-    CScriptedPrompts prompts(Answers(2026, 1, 15, 150));
-    EXPECT_THROW(app.InitData(prompts), CDbException);
-    EXPECT_EQ(CSettings(dir.Folder().SettingsFile()).Get(kDatabasePathSetting), dir.File("RiRedo.mdb"));
-}
-
