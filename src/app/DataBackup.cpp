@@ -1,7 +1,7 @@
 #include "app/DataBackup.h"
 
-#include "app/DayExport.h"
 #include "app/LeanlogApp.h"
+#include "base/FileText.h"
 #include "store/DatabaseBackup.h"
 #include "store/PreferencesRS.h"
 #include "store/Schema.h"
@@ -10,22 +10,12 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 namespace {
 
 constexpr const char* kBackupTable = "LnLg_Backup";
 constexpr const char* kBackupFormat = "leanlog-backup-1";
-
-std::string ReadText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 /// A fresh, empty file beside `path` for a write that ends in a rename.
 std::string TemporaryBeside(const std::string& path)
@@ -96,7 +86,7 @@ void BackUpData(CLeanlogApp& app, const std::string& target)
     CopyDatabaseTo(*app.m_db, temp.path);
     {
         auto copy = CDatabase::OpenExisting(temp.path);
-        WriteBackupTable(*copy, ReadText(app.Folder().SettingsFile()));
+        WriteBackupTable(*copy, ReadWholeFile(app.Folder().SettingsFile()).value_or(""));
         copy->Execute("PRAGMA journal_mode=DELETE");
     }
     std::filesystem::rename(temp.path, target);

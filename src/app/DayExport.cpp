@@ -5,12 +5,7 @@
 #include "base/StrPrintf.h"
 #include "store/DailyInfoRS.h"
 
-#include <fcntl.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
-#include <stdexcept>
 
 namespace {
 
@@ -77,29 +72,4 @@ std::string ExportDaysCsv(CLeanlogApp& app, bool allDiets)
             AppendDiet(csv, table, ReadDiet(*app.m_db, table));
     AppendDiet(csv, app.m_strDietTable, app.m_days);
     return csv;
-}
-
-void WriteFileAtomically(const std::string& path, const std::string& text)
-{
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        throw std::runtime_error("Cannot write " + path + ": " + std::strerror(errno));
-    size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        written += static_cast<size_t>(n);
-    }
-    const bool ok = written == text.size() && ::fsync(fd) == 0;
-    const int error = errno;
-    ::close(fd);
-    if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
-        const int cause = ok ? errno : error;
-        ::unlink(temp.c_str());
-        throw std::runtime_error("Cannot write " + path + ": " + std::strerror(cause) + "; nothing was written there.");
-    }
 }

@@ -2,11 +2,11 @@
 
 #include "app/LeanlogApp.h"
 #include "base/Csv.h"
+#include "base/FileText.h"
 #include "entry/EntryInputRules.h"
+#include "net/AsciiText.h"
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
 #include <cstdio>
 #include <map>
 
@@ -23,12 +23,6 @@ struct SColumns
     int carbs = 3;
 };
 
-std::string Lowered(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text;
-}
-
 std::optional<CDateTime> ParseDate(const std::string& text)
 {
     if (auto iso = CDateTime::ParseIsoDate(text))
@@ -41,19 +35,6 @@ std::optional<CDateTime> ParseDate(const std::string& text)
     return std::nullopt;
 }
 
-std::optional<int> ParseCarbs(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || value < 0 || value > kMaxDayCarbs)
-        return std::nullopt;
-    return value;
-}
-
 /// The columns named in a header row; nullopt when the row is data.
 std::optional<SColumns> HeaderColumns(const SCsvRecord& first, std::string& error)
 {
@@ -61,7 +42,7 @@ std::optional<SColumns> HeaderColumns(const SCsvRecord& first, std::string& erro
         return std::nullopt;
     SColumns columns{-1, -1, -1, -1};
     for (int i = 0; i < static_cast<int>(first.fields.size()); ++i) {
-        const std::string name = Lowered(first.fields[static_cast<size_t>(i)]);
+        const std::string name = AsciiLowered(first.fields[static_cast<size_t>(i)]);
         int* column = name == "date" ? &columns.date : name == "weight" ? &columns.weight
                     : name == "steps" ? &columns.steps : name == "carbs" ? &columns.carbs : nullptr;
         if (column && *column < 0)
@@ -101,7 +82,7 @@ std::optional<std::string> ParseRow(const SCsvRecord& record, const SColumns& co
             return "the steps \"" + *steps + "\" are not a whole number from 0 to 200000";
     }
     if (const std::string* carbs = Field(record, columns.carbs); carbs && !carbs->empty()) {
-        row.carbs = ParseCarbs(*carbs);
+        row.carbs = ParseWholeNumber(*carbs, kMaxDayCarbs);
         if (!row.carbs)
             return "the carbs \"" + *carbs + "\" are not a whole number from 0 to " + std::to_string(kMaxDayCarbs);
     }
@@ -216,4 +197,20 @@ void ApplyWeightImport(CLeanlogApp& app, const SImportPlan& plan)
         next = row.date.AddDays(1);
     }
     app.SaveDayBatch(std::move(updates), std::move(additions));
+}
+
+std::optional<SImportPlan> PlanWeightImportFile(const CLeanlogApp& app, const std::string& path, CDateTime today,
+                                                std::string& error)
+{
+    const auto csv = ReadWholeFile(path);
+    if (!csv) {
+        error = "Cannot read " + path + ".";
+        return std::nullopt;
+    }
+    return PlanWeightImport(app, *csv, today, error);
+}
+
+std::string DayCountText(int days)
+{
+    return std::to_string(days) + (days == 1 ? " day" : " days");
 }

@@ -35,6 +35,13 @@ struct SImportPlan
 std::optional<SImportPlan> PlanWeightImport(const CLeanlogApp& app, std::string_view csv, CDateTime today,
                                             std::string& error);
 
+/// PlanWeightImport over the file at `path`.
+std::optional<SImportPlan> PlanWeightImportFile(const CLeanlogApp& app, const std::string& path, CDateTime today,
+                                                std::string& error);
+
+/// "1 day", "2 days": how the plan's counts are shown.
+std::string DayCountText(int days);
+
 /// Writes the plan into the current diet in one transaction; memory changes
 /// only after it committed.
 void ApplyWeightImport(CLeanlogApp& app, const SImportPlan& plan);

@@ -1,4 +1,5 @@
 #include "app/DayExport.h"
+#include "base/FileText.h"
 #include "cli/CliCommand.h"
 #include "cli/CliModel.h"
 #include "cli/CliOptions.h"

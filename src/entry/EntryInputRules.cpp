@@ -29,7 +29,9 @@ bool AllDigitsOrPoint(std::string_view text)
     return points <= 1 && text != ".";
 }
 
-std::optional<int> WholeInRange(std::string_view text, int max)
+} // namespace
+
+std::optional<int> ParseWholeNumber(std::string_view text, int max)
 {
     text = Trim(text);
     int value = 0;
@@ -38,8 +40,6 @@ std::optional<int> WholeInRange(std::string_view text, int max)
         return std::nullopt;
     return value;
 }
-
-} // namespace
 
 std::optional<int> ParseWeightText(std::string_view text)
 {
@@ -57,7 +57,7 @@ std::optional<int> ParseWeightText(std::string_view text)
 
 std::optional<int> ParseStepsText(std::string_view text)
 {
-    return Trim(text).empty() ? std::optional<int>(0) : WholeInRange(text, kMaxSteps);
+    return Trim(text).empty() ? std::optional<int>(0) : ParseWholeNumber(text, kMaxSteps);
 }
 
 std::optional<SDayEntryError> ValidateDayEntry(std::string_view weight, std::string_view steps)
@@ -74,7 +74,7 @@ std::optional<SDayEntryError> ValidateDayEntry(std::string_view weight, std::str
 
 std::optional<std::string> ValidateSlotCarbs(std::string_view carbs)
 {
-    if (WholeInRange(carbs, kMaxSlotCarbs))
+    if (ParseWholeNumber(carbs, kMaxSlotCarbs))
         return std::nullopt;
     return StrPrintf("Please enter a whole number between 0 and %d for the carbs.", kMaxSlotCarbs);
 }

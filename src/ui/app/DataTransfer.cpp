@@ -2,6 +2,7 @@
 
 #include "app/DataBackup.h"
 #include "app/DayExport.h"
+#include "base/FileText.h"
 #include "app/LeanlogApp.h"
 #include "app/WeightImport.h"
 #include "ui/app/ErrorBox.h"
@@ -10,8 +11,6 @@
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
 
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -30,11 +29,6 @@ constexpr const char* kBackupFiles = "Leanlog backups (*.leanlog)|*.leanlog|All 
 void Tell(wxWindow* parent, const std::string& message)
 {
     wxMessageBox(ToWx(message), "Leanlog", wxOK | wxICON_INFORMATION, parent);
-}
-
-std::string Days(int n)
-{
-    return std::to_string(n) + (n == 1 ? " day" : " days");
 }
 
 } // namespace
@@ -60,16 +54,13 @@ bool ImportWeightsFrom(wxWindow* parent, CLeanlogApp& model)
     const auto path = AskPath(parent, "Import Weights", "", kCsvFiles, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (!path)
         return false;
-    std::ifstream in(*path, std::ios::binary);
-    std::ostringstream csv;
-    csv << in.rdbuf();
     std::string error;
-    const auto plan = PlanWeightImport(model, csv.str(), CDateTime::Now(), error);
+    const auto plan = PlanWeightImportFile(model, *path, CDateTime::Now(), error);
     if (!plan) {
         ShowError(parent, "Nothing was imported from " + *path + ":\n\n" + error);
         return false;
     }
-    const std::string question = Days(plan->changed) + " will be changed and " + Days(plan->added) +
+    const std::string question = DayCountText(plan->changed) + " will be changed and " + DayCountText(plan->added) +
                                  " added. Import the weights?";
     if (wxMessageBox(ToWx(question), "Import Weights", wxYES_NO | wxICON_QUESTION, parent) != wxYES)
         return false;
