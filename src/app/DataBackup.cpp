@@ -93,9 +93,13 @@ void BackUpData(CLeanlogApp& app, const std::string& target)
     temp.path.clear();
 }
 
-std::string SafetyBackupPath(const CDataFolder& folder)
+std::string KeepCurrentData(CLeanlogApp& app)
 {
-    return folder.path + "/Backups/before-restore-" + CDateTime::Now().Format("%Y-%m-%d-%H%M%S") + ".leanlog";
+    const std::string folder = app.Folder().path + "/Backups";
+    std::filesystem::create_directories(folder);
+    const std::string keep = folder + "/before-restore-" + CDateTime::Now().Format("%Y-%m-%d-%H%M%S") + ".leanlog";
+    BackUpData(app, keep);
+    return keep;
 }
 
 void RestoreData(const CDataFolder& folder, const std::string& source, const std::function<void()>& keepCurrent)

@@ -13,9 +13,9 @@ class CLeanlogApp;
 /// leaving nothing at `target`.
 void BackUpData(CLeanlogApp& app, const std::string& target);
 
-/// The file the current data is kept in before a restore replaces it:
-/// "<folder>/Backups/before-restore-<date>-<time>.leanlog".
-std::string SafetyBackupPath(const CDataFolder& folder);
+/// Backs up the current data before a restore replaces it, into
+/// "<folder>/Backups/before-restore-<date>-<time>.leanlog"; returns that path.
+std::string KeepCurrentData(CLeanlogApp& app);
 
 /// File > Restore Data: checks that `source` is a complete Leanlog backup
 /// and makes it the folder's database and settings; `keepCurrent` runs

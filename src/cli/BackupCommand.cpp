@@ -25,10 +25,7 @@ int RunRestore(CCliContext& context)
     RestoreData(context.folder, options.Positional().front(), [&context] {
         if (!std::filesystem::exists(context.folder.path + "/RiRedo.mdb"))
             return;
-        const std::string keep = SafetyBackupPath(context.folder);
-        std::filesystem::create_directories(std::filesystem::path(keep).parent_path());
-        BackUpData(*LoadExistingDiet(context.folder), keep);
-        context.out << "The data it replaces is kept in " << keep << '\n';
+        context.out << "The data it replaces is kept in " << KeepCurrentData(*LoadExistingDiet(context.folder)) << '\n';
     });
     return kExitOk;
 }

@@ -66,8 +66,6 @@ public:
     /// replies (at most five in a row) and answering one 401 and one 407.
     /// kHttpOk, kHttpFailed or kHttpNoAnswer. `body` is a NUL-terminated text or null.
     int Send(const char* body = nullptr);
-    /// Send's result with GetFailureText set for a failure.
-    int Fail(int result, std::string why);
 
     /// Adds an answer to the last 401 or 407 challenge to the request.
     void AnswerChallenge();
@@ -107,6 +105,8 @@ private:
     void StoreCookies();
     void ClearResponse();
     void Trace(std::string_view text) const;
+    /// Send's result with GetFailureText set for a failure.
+    int Fail(int result, std::string why);
 
     // The steps of the Send loop (HttpClient.cpp).
     int SendLoop(std::string_view body);

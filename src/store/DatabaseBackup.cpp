@@ -9,7 +9,8 @@ void CopyDatabaseTo(CDatabase& db, const std::string& target)
     auto copy = CDatabase::Create(target);
     sqlite3_backup* backup = sqlite3_backup_init(copy->Handle(), "main", db.Handle(), "main");
     if (!backup)
-        copy->Check(sqlite3_errcode(copy->Handle()));
+        throw CDbException(sqlite3_errcode(copy->Handle()), sqlite3_extended_errcode(copy->Handle()),
+                           "Cannot copy the database " + db.Path() + ": " + sqlite3_errmsg(copy->Handle()));
     int rc = SQLITE_OK;
     do {
         rc = sqlite3_backup_step(backup, -1);

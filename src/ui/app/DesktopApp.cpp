@@ -21,7 +21,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <filesystem>
 #include <optional>
 
 namespace {
@@ -76,19 +75,31 @@ bool CDesktopApp::StartUp(const CDataFolder& folder)
         folder.EnsureExists();
         if (!HoldFolder(folder))
             return false;
-        m_pModel = std::make_unique<CLeanlogApp>(folder);
         CWindowStartupPrompts prompts(nullptr, m_bStartupBenchmark);
-        if (m_pModel->InitData(prompts) == CLeanlogApp::EStartup::Cancelled) {
-            m_pModel.reset();
+        if (!LoadModel(folder, prompts))
             return false;
-        }
         UpdateFoodTableAtStart(*m_pModel, CDateTime::Now());
     } catch (const std::exception& e) {
         m_pModel.reset();
         ShowError(nullptr, std::string("Leanlog cannot start.\n\n") + e.what());
         return false;
     }
+    ShowMainFrame();
+    return true;
+}
 
+bool CDesktopApp::LoadModel(const CDataFolder& folder, CStartupPrompts& prompts)
+{
+    m_pModel = std::make_unique<CLeanlogApp>(folder);
+    if (m_pModel->InitData(prompts) == CLeanlogApp::EStartup::Cancelled) {
+        m_pModel.reset();
+        return false;
+    }
+    return true;
+}
+
+void CDesktopApp::ShowMainFrame()
+{
     auto* frame = new CMainFrame(*m_pModel);
     m_pFrame = frame;
     SetTopWindow(frame);
@@ -102,7 +113,6 @@ bool CDesktopApp::StartUp(const CDataFolder& folder)
         });
     }
     frame->Show();
-    return true;
 }
 
 bool CDesktopApp::HoldFolder(const CDataFolder& folder)
@@ -221,10 +231,8 @@ void CDesktopApp::RestoreDataFrom(const std::string& source)
 {
     const CDataFolder folder = m_pModel->Folder();
     try {
-        RestoreData(folder, source, [this, &folder] {
-            const std::string keep = SafetyBackupPath(folder);
-            std::filesystem::create_directories(std::filesystem::path(keep).parent_path());
-            BackUpData(*m_pModel, keep);
+        RestoreData(folder, source, [this] {
+            KeepCurrentData(*m_pModel);
             // The frame shows the model: both go before the file is replaced.
             m_pFrame->Destroy();
             m_pModel->ExitInstance();
@@ -241,21 +249,15 @@ void CDesktopApp::RestoreDataFrom(const std::string& source)
 void CDesktopApp::Reload(const CDataFolder& folder)
 {
     try {
-        m_pModel = std::make_unique<CLeanlogApp>(folder);
         CWindowStartupPrompts prompts(nullptr, true);
-        if (m_pModel->InitData(prompts) == CLeanlogApp::EStartup::Cancelled) {
-            m_pModel.reset();
+        if (!LoadModel(folder, prompts))
             return;
-        }
     } catch (const std::exception& e) {
         m_pModel.reset();
         ShowError(nullptr, std::string("Leanlog cannot load the restored data.\n\n") + e.what());
         return;
     }
-    auto* frame = new CMainFrame(*m_pModel);
-    m_pFrame = frame;
-    SetTopWindow(frame);
-    frame->Show();
+    ShowMainFrame();
 }
 
 void CDesktopApp::StartDietOver()

@@ -12,6 +12,7 @@
 #include <string>
 
 class CLeanlogApp;
+class CStartupPrompts;
 class CMainFrame;
 
 /// The desktop program's application object. Runs start-up with window
@@ -73,6 +74,10 @@ private:
     void BindCommands();
     /// A new model and frame on the folder, without the start-up questions.
     void Reload(const CDataFolder& folder);
+    /// Makes and loads the model; false (and no model) when the New Diet question was cancelled.
+    bool LoadModel(const CDataFolder& folder, CStartupPrompts& prompts);
+    /// Makes the main frame over the model and shows it.
+    void ShowMainFrame();
     void ReportFirstPaint();
 
     /// Held from start-up to exit: one writer per data folder.
