@@ -11,7 +11,7 @@ namespace {
 
 bool IsLoopbackHost(const std::string& host)
 {
-    return host == "localhost" || host == "::1" || host == "[::1]" || host.rfind("127.", 0) == 0;
+    return host == "localhost" || host == "::1" || host.rfind("127.", 0) == 0;
 }
 
 bool NonLoopbackInterfaceUp()
@@ -31,7 +31,7 @@ bool NonLoopbackInterfaceUp()
 bool IsOnline(std::string_view serverUrl)
 {
     HttpUrl url;
-    if (serverUrl.empty() || url.Parse(std::string(serverUrl)) != 0)
+    if (serverUrl.empty() || url.Parse(std::string(serverUrl)) != 0 || url.UnusableReason())
         return false;
     return IsLoopbackHost(url.Host()) || NonLoopbackInterfaceUp();
 }

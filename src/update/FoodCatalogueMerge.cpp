@@ -168,16 +168,13 @@ int CFoodCatalogueMerge::MergeFoodItems(const std::vector<SFoodItemRecord>& reco
     transaction.Commit();
 
     // Memory changes only now, and nothing below touches the database.
-    std::unordered_map<std::string, CItemCategory*> categories;
-    for (const auto& category : m_app.m_categories)
-        categories.emplace(category->CatCode, category.get());
     std::unordered_map<CItemCategory*, CPlacedItems> lists;
     for (const auto& item : added) {
-        const auto category = categories.find(item->ItemCategoryCode);
-        if (category == categories.end())
+        CItemCategory* category = m_app.FindCategoryByCode(item->ItemCategoryCode);
+        if (!category)
             continue;   // kept without a category; it joins one at a later load
-        item->m_pCategory = category->second;
-        CPlacedItems& list = lists.try_emplace(category->second, category->second->m_items).first->second;
+        item->m_pCategory = category;
+        CPlacedItems& list = lists.try_emplace(category, category->m_items).first->second;
         if (item->ServingSizeCode == 1) {
             list.Append(item.get());
         } else {

@@ -35,7 +35,7 @@ std::optional<std::string> CFoodTableUpdate::Fetch(std::string_view pathFormat) 
     client.AddRequestHeader("User-Agent", kHttpUserAgent);
     client.AddRequestHeader("Accept", "*/*");
     if (const int result = client.Send(); result != kHttpOk) {
-        Trace("food table update: " + url + " failed (" + std::to_string(result) + ")");
+        Trace("food table update: " + url + " failed (" + std::to_string(result) + "): " + client.GetFailureText());
         return std::nullopt;
     }
     return std::string(client.GetBody() ? client.GetBody() : "", client.GetBodyLength());
@@ -43,26 +43,29 @@ std::optional<std::string> CFoodTableUpdate::Fetch(std::string_view pathFormat) 
 
 SFoodUpdateStep CFoodTableUpdate::UpdateFoodCategories()
 {
-    const auto body = Fetch(kNewCategoriesPath);
-    if (!body || !m_app.m_db)
-        return {};
-    try {
-        return {true, CFoodCatalogueMerge(m_app).MergeCategories(ParseCategoryReply(*body))};
-    } catch (const std::exception& e) {
-        Trace(std::string("food table update: categories not merged, nothing changed: ") + e.what());
-        return {};
-    }
+    return RunStep(kNewCategoriesPath, "categories", [](CFoodCatalogueMerge& merge, const std::string& body) {
+        return merge.MergeCategories(ParseCategoryReply(body));
+    });
 }
 
 SFoodUpdateStep CFoodTableUpdate::UpdateFoodItems()
 {
-    const auto body = Fetch(kNewFoodItemsPath);
+    return RunStep(kNewFoodItemsPath, "items", [](CFoodCatalogueMerge& merge, const std::string& body) {
+        return merge.MergeFoodItems(ParseFoodItemReply(body));
+    });
+}
+
+SFoodUpdateStep CFoodTableUpdate::RunStep(std::string_view pathFormat, std::string_view what,
+                                          const std::function<int(CFoodCatalogueMerge&, const std::string&)>& merge)
+{
+    const auto body = Fetch(pathFormat);
     if (!body || !m_app.m_db)
         return {};
     try {
-        return {true, CFoodCatalogueMerge(m_app).MergeFoodItems(ParseFoodItemReply(*body))};
+        CFoodCatalogueMerge merger(m_app);
+        return {true, merge(merger, *body)};
     } catch (const std::exception& e) {
-        Trace(std::string("food table update: items not merged, nothing changed: ") + e.what());
+        Trace("food table update: " + std::string(what) + " not merged, nothing changed: " + e.what());
         return {};
     }
 }

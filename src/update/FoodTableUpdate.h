@@ -2,10 +2,12 @@
 
 #include "net/HttpClientOptions.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
+class CFoodCatalogueMerge;
 class CLeanlogApp;
 
 /// What one step of the food table update did.
@@ -31,6 +33,9 @@ public:
 private:
     /// The reply body of the path with the since date; nullopt when the exchange failed.
     std::optional<std::string> Fetch(std::string_view pathFormat) const;
+    /// One step: the exchange, then `merge` of its body; a failed merge changes nothing.
+    SFoodUpdateStep RunStep(std::string_view pathFormat, std::string_view what,
+                            const std::function<int(CFoodCatalogueMerge&, const std::string&)>& merge);
     void Trace(std::string_view text) const;
 
     CLeanlogApp& m_app;
