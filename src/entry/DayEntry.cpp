@@ -116,11 +116,13 @@ std::optional<std::string> CDayEntry::Validate() const
 
 void CDayEntry::FinishDay(CLeanlogApp& app)
 {
-    if (const auto problem = Validate())
-        throw std::invalid_argument(*problem);
+    const auto weight = ParseWeightText(m_strWeight);
+    const auto steps = ParseStepsText(m_strSteps);
+    if (!weight || !steps)
+        throw std::invalid_argument(*Validate());
     const SDailyRecord before = *m_pDay;
-    m_pDay->weight = *ParseWeightText(m_strWeight);
-    m_pDay->steps = *ParseStepsText(m_strSteps);
+    m_pDay->weight = *weight;
+    m_pDay->steps = *steps;
     m_pDay->isProteinDay = m_bProteinDay;
     try {
         app.SaveDailyInfo(*m_pDay);

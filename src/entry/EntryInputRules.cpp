@@ -41,18 +41,26 @@ std::optional<int> ParseWholeNumber(std::string_view text, int max)
     return value;
 }
 
-std::optional<int> ParseWeightText(std::string_view text)
+std::optional<double> ParseDecimal(std::string_view text)
 {
     text = Trim(text);
-    if (text.empty())
-        return 0;
-    if (!AllDigitsOrPoint(text))
+    if (text.empty() || !AllDigitsOrPoint(text))
         return std::nullopt;
     double value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (ec != std::errc() || end != text.data() + text.size() || value > kMaxWeight)
+    if (ec != std::errc() || end != text.data() + text.size())
         return std::nullopt;
-    return static_cast<int>(value);
+    return value;
+}
+
+std::optional<int> ParseWeightText(std::string_view text)
+{
+    if (Trim(text).empty())
+        return 0;
+    const auto value = ParseDecimal(text);
+    if (!value || *value > kMaxWeight)
+        return std::nullopt;
+    return static_cast<int>(*value);
 }
 
 std::optional<int> ParseStepsText(std::string_view text)

@@ -15,6 +15,9 @@ inline constexpr int kMaxSlotCarbs = 99999;  ///< keeps the status advice's 5000
 /// number from 0 to kMaxWeight, cut to the whole pound. nullopt when the
 /// text is anything else ("abc", "-5", "1e9", "201abc", "inf").
 std::optional<int> ParseWeightText(std::string_view text);
+/// A plain decimal number ("12", "12.5", ".5", "12."), blanks around it
+/// allowed; nullopt for anything else, "inf", "nan", signs and exponents included.
+std::optional<double> ParseDecimal(std::string_view text);
 /// A whole number from 0 to `max`, blanks around it allowed; nullopt for anything else.
 std::optional<int> ParseWholeNumber(std::string_view text, int max);
 /// Typed steps: blank means 0; otherwise a whole number from 0 to kMaxSteps.

@@ -6,4 +6,3 @@
 /// sign, then the leading digits; 0 when there are none. "182.6" is 182.
 /// Values beyond the 32-bit range are clamped.
 int LeadingInt(std::string_view text);
-

@@ -1,9 +1,9 @@
 #include "entry/FoodItemFields.h"
 
 #include "base/StrPrintf.h"
+#include "entry/EntryInputRules.h"
 #include "entry/FoodPicker.h"
 
-#include <charconv>
 
 namespace {
 
@@ -15,31 +15,14 @@ constexpr std::array<double SFoodItemRecord::*, 15> kValueMembers{
     &SFoodItemRecord::SodiumPercent, &SFoodItemRecord::Carbs,       &SFoodItemRecord::CarbsPercent,
     &SFoodItemRecord::Fiber,       &SFoodItemRecord::FiberPercent,       &SFoodItemRecord::Sugars};
 
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::optional<double> ParseField(std::string_view text, const SFoodField& field)
 {
-    text = Trimmed(text);
-    double value = 0;
-    const char* end = text.data() + text.size();
-    std::from_chars_result parsed{};
     if (field.type == EFoodFieldType::Whole) {
-        long whole = 0;
-        parsed = std::from_chars(text.data(), end, whole);
-        value = static_cast<double>(whole);
-    } else {
-        parsed = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+        const auto whole = ParseWholeNumber(text, static_cast<int>(field.max));
+        return whole ? std::optional<double>(*whole) : std::nullopt;
     }
-    if (text.empty() || parsed.ec != std::errc() || parsed.ptr != end || value < 0 || value > field.max)
-        return std::nullopt;
-    return value;
+    const auto value = ParseDecimal(text);
+    return value && *value <= field.max ? value : std::nullopt;
 }
 
 std::string RangeMessage(const SFoodField& field)
@@ -80,9 +63,10 @@ std::optional<SFoodFieldError> ReadFoodFields(const CFoodFieldTexts& texts, SFoo
     item.ServingSizeName = texts[kServingSizeField];
     item.Calories = static_cast<std::int32_t>(numbers[kFirstNumberField]);
     item.FatCalories = static_cast<std::int32_t>(numbers[kFirstNumberField + 1]);
+    // Cut as a load cuts them, so a value reads the same before and after a restart.
     for (size_t i = 0; i < kValueMembers.size(); ++i)
-        item.*kValueMembers[i] = numbers[kFirstNumberField + 2 + i];
+        item.*kValueMembers[i] = CutToOneDecimal(numbers[kFirstNumberField + 2 + i]);
     item.ServingSizeUnit = texts[kUnitField];
-    item.ServingSizeAmt = numbers[kServingAmountField];
+    item.ServingSizeAmt = CutToOneDecimal(numbers[kServingAmountField]);
     return std::nullopt;
 }

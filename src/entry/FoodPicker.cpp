@@ -1,23 +1,14 @@
 #include "entry/FoodPicker.h"
 
 #include "base/StrPrintf.h"
+#include "entry/EntryInputRules.h"
 
-#include <charconv>
 #include <cmath>
 
 std::optional<float> ParseQuantity(std::string_view text)
 {
-    const size_t begin = text.find_first_not_of(" \t");
-    const size_t end = text.find_last_not_of(" \t");
-    if (begin == std::string_view::npos)
-        return std::nullopt;
-    float value = 0;
-    const char* first = text.data() + begin;
-    const char* last = text.data() + end + 1;
-    const auto parsed = std::from_chars(first, last, value, std::chars_format::fixed);
-    if (parsed.ec != std::errc() || parsed.ptr != last || value < 0)
-        return std::nullopt;
-    return value;
+    const auto value = ParseDecimal(text);
+    return value ? std::optional<float>(static_cast<float>(*value)) : std::nullopt;
 }
 
 CNutrientValues NutrientValues(const SFoodItemRecord& item)

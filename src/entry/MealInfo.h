@@ -26,7 +26,7 @@ class CMealInfo
 public:
     std::string m_strItem;
     std::string m_strSize;
-    std::string m_strCarbs;   ///< free text; read as leading digits on OK
+    std::string m_strCarbs;   ///< a whole number from 0 to 99999 on OK (ValidateSlotCarbs)
     std::string m_strTitle;
 
     /// Replaces item, size and carbs with the picked ones.

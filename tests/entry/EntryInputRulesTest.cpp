@@ -1,9 +1,6 @@
 #include "entry/EntryInputRules.h"
-#include "store/DailyInfo.h"
 
 #include <gtest/gtest.h>
-
-#include <climits>
 
 TEST(EntryInputRules, WeightStepsAndCarbsRanges)
 {
@@ -41,18 +38,4 @@ TEST(EntryInputRules, WeightStepsAndCarbsRanges)
     EXPECT_TRUE(ValidateSlotCarbs("3.5"));
     EXPECT_EQ(StoredWeightText("182.6"), "182.00");
     EXPECT_EQ(StoredWeightText("x"), "x");
-}
-
-TEST(EntryInputRules, TheDaysCarbTotalNeverWraps)
-{
-    // A stored file may hold any 32-bit value per slot.
-    CDailyInfo day(CDateTime::FromDate(2026, 1, 1), 0, 0);
-    day.slots[0].carbs = INT_MAX;
-    day.slots[1].carbs = 1;
-    day.RecalcCarbs();
-    EXPECT_EQ(day.carbs, INT_MAX);
-    day.slots[0].carbs = INT_MIN;
-    day.slots[1].carbs = -1;
-    day.RecalcCarbs();
-    EXPECT_EQ(day.carbs, INT_MIN);
 }

@@ -114,7 +114,7 @@ TEST(FoodItemFields, TheFirstFieldOutOfRangeIsNamedWithItsRange)
     CFoodFieldTexts texts = FoodFieldTexts(item);
     EXPECT_EQ(texts[kFirstNumberField], "0");
     texts[kFirstNumberField] = "19999";
-    texts[kFirstNumberField + 2] = "12.5";
+    texts[kFirstNumberField + 2] = "12.55";   // cut as a load would cut it
     texts[kServingAmountField] = "240";
     ASSERT_FALSE(ReadFoodFields(texts, item));
     EXPECT_EQ(item.Calories, 19999);
@@ -122,7 +122,7 @@ TEST(FoodItemFields, TheFirstFieldOutOfRangeIsNamedWithItsRange)
     EXPECT_EQ(item.ServingSizeAmt, 240);
 
     texts[kFirstNumberField + 1] = "20000";
-    texts[kFirstNumberField + 3] = "x";
+    texts[kFirstNumberField + 3] = "nan";
     const auto error = ReadFoodFields(texts, item);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->field, kFirstNumberField + 1);

@@ -52,6 +52,7 @@ TEST(FoodPicker, QuantityTextIsANumberOfZeroOrMore)
         {"2.", 2.0f},                                // half typed, already a number
         {"", std::nullopt}, {".", std::nullopt},
         {"-1", std::nullopt}, {"2x", std::nullopt}, {"1e3", std::nullopt},
+        {"inf", std::nullopt}, {"nan", std::nullopt},   // would reach a float-to-int conversion
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseQuantity(c.text), c.quantity) << '"' << c.text << '"';

@@ -1,6 +1,8 @@
 #include "store/DailyInfo.h"
 #include "support/DietFixture.h"
 
+#include <climits>
+
 TEST(DailyInfo, RecalcCarbsSumsAllTwentyThreeSlots)
 {
     CDailyInfo day(CDateTime::FromDate(2026, 3, 1), 0, 0);
@@ -9,6 +11,16 @@ TEST(DailyInfo, RecalcCarbsSumsAllTwentyThreeSlots)
         day.slots[i].carbs = static_cast<int>(i + 1);
     day.RecalcCarbs();
     EXPECT_EQ(day.carbs, 23 * 24 / 2);
+    // A stored file may hold any 32-bit value per slot: the total must not wrap.
+    day.slots.fill({});
+    day.slots[0].carbs = INT_MAX;
+    day.slots[1].carbs = 1;
+    day.RecalcCarbs();
+    EXPECT_EQ(day.carbs, INT_MAX);
+    day.slots[0].carbs = INT_MIN;
+    day.slots[1].carbs = -1;
+    day.RecalcCarbs();
+    EXPECT_EQ(day.carbs, INT_MIN);
 }
 
 TEST(DailyInfo, LabelCountsFromTheFirstDay)

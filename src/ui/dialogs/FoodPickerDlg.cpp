@@ -40,7 +40,7 @@ CFoodPickerDlg::CFoodPickerDlg(wxWindow* parent, const std::vector<std::unique_p
     m_pServings = new CThemedCheckButton(this, kIdQuantityMode, "Quantity");
     m_pAmount = new CThemedCheckButton(this, kIdAmountMode, "Amount");
     m_pQuantity = new wxTextCtrl(this, wxID_ANY, "1");
-    m_pUnit = new wxStaticText(this, wxID_ANY, "(g)");
+    auto* unit = new wxStaticText(this, wxID_ANY, "(g)");
     for (auto* button : {m_pServings, m_pAmount})
         button->SetFaceColour(*wxWHITE);
 
@@ -64,7 +64,7 @@ CFoodPickerDlg::CFoodPickerDlg(wxWindow* parent, const std::vector<std::unique_p
     quantity->Add(m_pServings, wxSizerFlags().CenterVertical().Border(wxRIGHT, gap));
     quantity->Add(m_pAmount, wxSizerFlags().CenterVertical().Border(wxRIGHT, gap));
     quantity->Add(m_pQuantity, wxSizerFlags().CenterVertical().Border(wxRIGHT, gap / 2));
-    quantity->Add(m_pUnit, wxSizerFlags().CenterVertical());
+    quantity->Add(unit, wxSizerFlags().CenterVertical());
     auto* right = new wxBoxSizer(wxVERTICAL);
     right->Add(m_pPanel, wxSizerFlags(1).Expand());
     right->Add(quantity, wxSizerFlags().Border(wxTOP | wxLEFT, gap));
@@ -124,7 +124,6 @@ void CFoodPickerDlg::ShowFields()
     m_pServings->SetCheck(m_picker.Mode() == CFoodPicker::kServings);
     m_pAmount->SetCheck(m_picker.Mode() == CFoodPicker::kAmount);
     m_pAmount->Enable(m_picker.AmountAllowed());
-    m_pUnit->SetLabel(ToWx("(" + (item && !item->ServingSizeUnit.empty() ? item->ServingSizeUnit : "g") + ")"));
     if (item && ParseQuantity(ToUtf8(m_pQuantity->GetValue())) != m_picker.Quantity())
         m_pQuantity->ChangeValue(ToWx(StrPrintf("%g", static_cast<double>(m_picker.Quantity()))));
     Layout();

@@ -9,7 +9,6 @@ class CFoodTreeModel;
 class CNutritionPanel;
 class CThemedCheckButton;
 class wxDataViewCtrl;
-class wxStaticText;
 class wxTextCtrl;
 
 /// The food picker: the catalogue's tree, the nutrition panel scaled to a
@@ -47,5 +46,4 @@ private:
     CThemedCheckButton* m_pServings = nullptr;
     CThemedCheckButton* m_pAmount = nullptr;
     wxTextCtrl* m_pQuantity = nullptr;
-    wxStaticText* m_pUnit = nullptr;
 };

@@ -49,10 +49,8 @@ CChildView::CChildView(wxWindow* parent, CLeanlogApp& model)
     AddPage(m_pGraphPage, "Graph of Current Diet Results");
     m_pCarbInfoPage = new CCarbInfoPage(m_tabCtrl, model);
     AddPage(m_pCarbInfoPage, "Common Meal Items and their Carbohydrate Info");
-    m_pPellawarePage = new CPellawarePage(m_tabCtrl, *this);
-    AddPage(m_pPellawarePage, "All about Pellaware");
-    m_pSponsorPage = new CSponsorPage(m_tabCtrl, *this);
-    AddPage(m_pSponsorPage, "All about Harborline Lending");
+    AddPage(new CPellawarePage(m_tabCtrl, *this), "All about Pellaware");
+    AddPage(new CSponsorPage(m_tabCtrl, *this), "All about Harborline Lending");
 
     m_tabCtrl->Bind(EVT_COLORTAB_SELCHANGING, &CChildView::OnSelChanging, this);
     m_tabCtrl->Bind(EVT_COLORTAB_SELCHANGED, &CChildView::OnSelChange, this);

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-class CBrowserPage;
 class CCarbInfoPage;
 class CPastInfoPage;
 class CColorTabCtrl;
@@ -48,8 +47,6 @@ public:
     CCarbInfoPage* CarbInfoPage() const { return m_pCarbInfoPage; }
     /// The entry button's road: the next day in Day Info, then its new label.
     void EnterNextDay();
-    CBrowserPage* PellawarePage() const { return m_pPellawarePage; }
-    CBrowserPage* SponsorPage() const { return m_pSponsorPage; }
 
 private:
     void AddPage(wxWindow* page, const std::string& tip);
@@ -63,9 +60,7 @@ private:
     CStatusPage* m_pStatusPage = nullptr;
     CSummaryPage* m_pSummaryPage = nullptr;
     CGraphPage* m_pGraphPage = nullptr;
-    CBrowserPage* m_pPellawarePage = nullptr;
     CPastInfoPage* m_pPastInfoPage = nullptr;
     CCarbInfoPage* m_pCarbInfoPage = nullptr;
-    CBrowserPage* m_pSponsorPage = nullptr;
     std::vector<wxWindow*> m_pages;   ///< in tab order; owned by the tab strip
 };
