@@ -32,8 +32,8 @@ SSlotOption ParseSlot(const std::string& text)
     slot.values.m_strItem = text.substr(equals + 1, bar1 - equals - 1);
     slot.values.m_strSize = text.substr(bar1 + 1, bar2 - bar1 - 1);
     slot.values.m_strCarbs = text.substr(bar2 + 1);
-    if (auto problem = slot.values.Validate(); problem || (problem = ValidateSlotCarbs(slot.values.m_strCarbs)))
-        throw CUsageError("--slot " + slot.column + ": " + *problem);
+    if (const auto problem = slot.values.Validate())
+        throw CUsageError("--slot " + slot.column + ": " + problem->message);
     return slot;
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/StrPrintf.h"
 #include "base/Utf8.h"
+#include "entry/EntryInputRules.h"
 #include "entry/EntryText.h"
 
 std::string PickSizeText(const SPickResult& pick)
@@ -27,13 +28,21 @@ void CMealInfo::Add(const SPickResult& pick)
     m_strCarbs = StrPrintf("%d", LeadingInt(m_strCarbs) + pick.carbs);
 }
 
-std::optional<std::string> CMealInfo::Validate() const
+std::optional<SMealInfoError> CMealInfo::Validate() const
 {
-    for (const auto& [field, text] : {std::pair{"Item", &m_strItem}, std::pair{"Size", &m_strSize}}) {
-        const size_t length = CharacterCount(*text);
+    const struct
+    {
+        EMealField field;
+        const char* name;
+        const std::string& text;
+    } texts[] = {{EMealField::Item, "Item", m_strItem}, {EMealField::Size, "Size", m_strSize}};
+    for (const auto& text : texts) {
+        const size_t length = CharacterCount(text.text);
         if (length > kMealTextLimit)
-            return StrPrintf("%s can hold at most %zu characters; it has %zu. Please shorten it.", field,
-                             kMealTextLimit, length);
+            return SMealInfoError{text.field, StrPrintf("%s can hold at most %zu characters; it has %zu. Please shorten it.",
+                                                        text.name, kMealTextLimit, length)};
     }
+    if (auto carbs = ValidateSlotCarbs(m_strCarbs))
+        return SMealInfoError{EMealField::Carbs, std::move(*carbs)};
     return std::nullopt;
 }

@@ -20,6 +20,15 @@ std::string PickSizeText(const SPickResult& pick);
 
 inline constexpr size_t kMealTextLimit = 40;   ///< characters of item and size
 
+enum class EMealField { Item, Size, Carbs };
+
+/// Why Meal Info's OK refuses the values, and the field to correct.
+struct SMealInfoError
+{
+    EMealField field;
+    std::string message;
+};
+
 /// The Meal Info dialog's values: one meal slot being edited.
 class CMealInfo
 {
@@ -33,6 +42,7 @@ public:
     void Pick(const SPickResult& pick);
     /// Adds the picked food to what the slot holds.
     void Add(const SPickResult& pick);
-    /// The message OK shows when item or size is longer than the limit; nullopt when fine.
-    std::optional<std::string> Validate() const;
+    /// What OK refuses: an item or size longer than the limit, carbs that
+    /// are not a whole number from 0 to 99999; nullopt when fine.
+    std::optional<SMealInfoError> Validate() const;
 };

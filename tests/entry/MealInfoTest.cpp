@@ -47,6 +47,7 @@ TEST(MealInfo, PickReplacesAndAddCombines)
 TEST(MealInfo, ItemAndSizeHoldAtMostFortyCharacters)
 {
     CMealInfo info;
+    info.m_strCarbs = "0";
     info.m_strItem = std::string(40, 'a');
     for (int i = 0; i < 40; ++i)
         info.m_strSize += "\xC3\xA9";   // 80 bytes, 40 characters
@@ -54,8 +55,8 @@ TEST(MealInfo, ItemAndSizeHoldAtMostFortyCharacters)
     info.Add(Picked("Bacon", 1.0f, 0, 0));   // "aaaa…, Bacon" is 47 characters
     const auto problem = info.Validate();
     ASSERT_TRUE(problem);
-    EXPECT_NE(problem->find("Item"), std::string::npos) << *problem;
-    EXPECT_NE(problem->find("40"), std::string::npos) << *problem;
+    EXPECT_NE(problem->message.find("Item"), std::string::npos) << problem->message;
+    EXPECT_NE(problem->message.find("40"), std::string::npos) << problem->message;
 }
 
 TEST(EntryText, LeadingIntReadsAsAtoiDoes)

@@ -1,8 +1,6 @@
 #include "ui/dialogs/MealInfoDlg.h"
 
 #include "app/LeanlogApp.h"
-#include "entry/EntryInputRules.h"
-#include "base/Utf8.h"
 #include "entry/MealInfo.h"
 #include "ui/controls/DialogKeys.h"
 #include "ui/controls/WxText.h"
@@ -73,15 +71,11 @@ void CMealInfoDlg::TakeInTexts()
 bool CMealInfoDlg::TransferDataFromWindow()
 {
     TakeInTexts();
-    wxTextCtrl* refused = nullptr;
-    std::optional<std::string> message = m_info.Validate();
-    if (message)
-        refused = CharacterCount(m_info.m_strItem) > kMealTextLimit ? m_pItem : m_pSize;
-    else if ((message = ValidateSlotCarbs(m_info.m_strCarbs)))
-        refused = m_pCarbs;
-    if (!refused)
+    const auto error = m_info.Validate();
+    if (!error)
         return true;
-    wxMessageBox(ToWx(*message), "Leanlog", wxOK | wxICON_EXCLAMATION, this);
+    wxTextCtrl* refused = error->field == EMealField::Item ? m_pItem : error->field == EMealField::Size ? m_pSize : m_pCarbs;
+    wxMessageBox(ToWx(error->message), "Leanlog", wxOK | wxICON_EXCLAMATION, this);
     refused->SetFocus();
     refused->SelectAll();
     return false;
