@@ -83,6 +83,7 @@ TEST_F(CDayInfoDlgTest, ProteinDayRebuildsTheGridAndACancelledDayKeepsTheFileUnc
             EXPECT_EQ(day.carbs, 3);
             PressKey(WXK_ESCAPE);
             EXPECT_FALSE(dialog.IsShown());
+            EXPECT_EQ(day.slots[0].item, "Eggs") << "a cancelled day keeps its slot edits in memory";
         },
         Drive<CMealInfoDlg>([](CMealInfoDlg* meal) {
             EXPECT_EQ(meal->GetTitle(), "Breakfast Protein");

@@ -26,11 +26,11 @@ TEST_F(CPastInfoPageTest, OddRowsAreCyanTheSelectionNavyAndADoubleClickEditsTheD
     ASSERT_EQ(page->Model()->GetCount(), 3u);
     EXPECT_EQ(list->GetColumnCount(), 4u);
     EXPECT_EQ(Background(page, 0), *wxWHITE);
-    EXPECT_EQ(Background(page, 1), kPastInfoOddRow);
+    EXPECT_EQ(Background(page, 1), wxColour(0, 255, 255)) << "cyan";
 
     const wxDataViewItem last = page->Model()->GetItem(2);
     ClickAt(list, CellCentre(list, last, 0));
-    EXPECT_EQ(Background(page, 2), kPastInfoSelectedRow);
+    EXPECT_EQ(Background(page, 2), wxColour(0, 0, 127)) << "navy";
     wxDataViewItemAttr selected;
     page->Model()->GetAttrByRow(2, 0, selected);
     EXPECT_EQ(selected.GetColour(), *wxWHITE);
