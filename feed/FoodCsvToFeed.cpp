@@ -5,13 +5,14 @@
 //   <out>/leanlog/getnewfooditemrecs.asp  the 26 columns of foods.csv in order
 // The third item field is the category's name, which the client reads and
 // does not use. Refuses (exit 1) a header, row width or text it cannot carry.
+#include "base/Csv.h"
+#include "base/FileText.h"
 #include "update/Cp1252.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -27,61 +28,25 @@ const Row kFoodHeader{"ItemName", "CatCode", "Category", "ServingSizeCode", "Ser
                       "Sodium", "SodiumPercent", "Carbs", "CarbsPercent", "Fiber", "FiberPercent", "Sugars",
                       "Protein", "Points"};
 
-std::string ReadFile(const std::filesystem::path& path)
+/// The file's CSV rows; throws naming the file when it cannot be read or parsed.
+std::vector<Row> ReadCsv(const std::filesystem::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const auto text = ReadWholeFile(path.string());
+    if (!text)
         throw std::runtime_error("cannot read " + path.string());
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-/// RFC 4180 rows: quoted fields may hold commas, doubled quotes and line
-/// ends; rows end at LF or CR LF.
-std::vector<Row> ParseCsv(const std::string& text)
-{
+    std::string error;
     std::vector<Row> rows;
-    Row row;
-    std::string field;
-    bool quoted = false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c != '"')
-                field += c;
-            else if (i + 1 < text.size() && text[i + 1] == '"')
-                field += text[++i];
-            else
-                quoted = false;
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            row.push_back(std::move(field));
-            field.clear();
-        } else if (c == '\n' || (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
-            i += c == '\r';
-            row.push_back(std::move(field));
-            field.clear();
-            rows.push_back(std::move(row));
-            row.clear();
-        } else {
-            field += c;
-        }
-    }
-    if (quoted)
-        throw std::runtime_error("a quoted field does not end");
-    if (!field.empty() || !row.empty()) {
-        row.push_back(std::move(field));
-        rows.push_back(std::move(row));
-    }
+    for (auto& record : ParseCsv(*text, error))
+        rows.push_back(std::move(record.fields));
+    if (!error.empty())
+        throw std::runtime_error(path.string() + ": " + error);
     return rows;
 }
 
 /// The rows after the header, each as wide as the header.
 std::vector<Row> Table(const std::filesystem::path& path, const Row& header)
 {
-    std::vector<Row> rows = ParseCsv(ReadFile(path));
+    std::vector<Row> rows = ReadCsv(path);
     if (rows.empty() || rows.front() != header)
         throw std::runtime_error(path.string() + ": the header is not the expected one");
     rows.erase(rows.begin());

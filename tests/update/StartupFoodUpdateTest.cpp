@@ -45,6 +45,7 @@ TEST(StartupFoodUpdate, BothStepsAskForWhatIsNewSinceTheStoredDateAndThenMoveIt)
     EXPECT_EQ(requests[1].rfind("GET /leanlog/getnewfooditemrecs.asp?pastdate=2/1/2026 HTTP/1.1\r\n", 0), 0u);
     EXPECT_NE(requests[1].find("\r\nUser-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows 98) Postwatch/0.3)\r\n"),
               std::string::npos);
+    EXPECT_NE(requests[1].find("\r\nAccept: */*\r\n"), std::string::npos);
 }
 
 TEST(StartupFoodUpdate, TheDateStaysWhenAStepFailsOrTheStartIsOffline)
