@@ -1,44 +1,23 @@
 #include "FoodCsv.h"
 
 #include "app/LeanlogApp.h"
+#include "base/Csv.h"
+#include "base/FileText.h"
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <vector>
 
-namespace {
-
-std::vector<std::string> SplitCsvLine(const std::string& line)
-{
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"')
-            fields.back().push_back(line[++i]);
-        else if (c == '"')
-            quoted = !quoted;
-        else if (c == ',' && !quoted)
-            fields.emplace_back();
-        else if (c != '\r')
-            fields.back().push_back(c);
-    }
-    return fields;
-}
-
-} // namespace
-
 size_t LoadFoodCsv(CLeanlogApp& app, const std::string& path, size_t count)
 {
-    std::ifstream in(path);
-    std::string line;
-    if (!in || !std::getline(in, line))
+    const auto text = ReadWholeFile(path);
+    if (!text)
         return 0;
+    std::string error;
     std::vector<std::vector<std::string>> rows;
-    while (std::getline(in, line))
-        if (auto fields = SplitCsvLine(line); fields.size() >= 26)
-            rows.push_back(std::move(fields));
+    for (auto& record : ParseCsv(*text, error))
+        if (record.line > 1 && record.fields.size() >= 26)   // line 1 is the header
+            rows.push_back(std::move(record.fields));
     if (rows.empty())
         return 0;
     const size_t total = std::max(count, rows.size());
