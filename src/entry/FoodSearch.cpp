@@ -1,5 +1,6 @@
 #include "entry/FoodSearch.h"
 
+#include "base/Utf8.h"
 #include "entry/FoodTree.h"
 #include "store/FoodItem.h"
 
@@ -43,11 +44,6 @@ std::string Folded(std::string_view utf8)
     return out;
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix)
-{
-    return text.substr(0, prefix.size()) == prefix;
-}
-
 struct SRank
 {
     bool startsName = false;
@@ -61,7 +57,7 @@ std::optional<SRank> Rank(const std::vector<std::string>& words, const std::vect
     for (size_t q = 0; q < query.size(); ++q) {
         bool found = false;
         for (size_t w = 0; w < words.size(); ++w) {
-            if (!StartsWith(words[w], query[q]))
+            if (!words[w].starts_with(query[q]))
                 continue;
             found = true;
             rank.startsName |= q == 0 && w == 0;
@@ -138,9 +134,10 @@ std::vector<SFoodMatch> CFoodSearch::Find(std::string_view query) const
             return a.first.startsName;
         if (a.first.wholeWords != b.first.wholeWords)
             return a.first.wholeWords > b.first.wholeWords;
-        if (a.second.name.size() != b.second.name.size())
-            return a.second.name.size() < b.second.name.size();
-        return a.second.name < b.second.name;
+        const size_t lengthA = CharacterCount(a.second.name), lengthB = CharacterCount(b.second.name);
+        if (lengthA != lengthB)
+            return lengthA < lengthB;
+        return CompareItemNames(a.second.name, b.second.name) < 0;
     });
     std::vector<SFoodMatch> matches;
     matches.reserve(found.size());
