@@ -1,6 +1,7 @@
 // Prints how long exporting a 3,000-day diet as CSV takes, and importing
 // that CSV into a fresh diet that starts on the same day (parse, plan and
 // the one transaction that writes every day).
+#include "BenchTiming.h"
 #include "SampleData.h"
 
 #include "app/DayExport.h"
@@ -19,21 +20,6 @@ namespace {
 
 constexpr int kDays = 3000;
 
-class CStartOn : public CStartupPrompts
-{
-public:
-    explicit CStartOn(std::optional<CNewDietAnswers> answers) : m_answers(answers) {}
-    std::optional<CNewDietAnswers> AskNewDiet() override { return m_answers; }
-
-private:
-    std::optional<CNewDietAnswers> m_answers;
-};
-
-double MillisecondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
 } // namespace
 
 int main()
@@ -47,14 +33,14 @@ int main()
     MakeSampleDataFolder(from, {200, 0, kDays, 0});
 
     CLeanlogApp source(CDataFolder{from, true});
-    CStartOn none(std::nullopt);
+    CBenchPrompts none(std::nullopt);
     source.InitData(none);
     auto start = std::chrono::steady_clock::now();
     const std::string csv = ExportDaysCsv(source, false);
     const double exportMs = MillisecondsSince(start);
 
     CLeanlogApp target(CDataFolder{into, true});
-    CStartOn first(CNewDietAnswers{source.m_days.front()->date.DateOnly(), 150});
+    CBenchPrompts first(CNewDietAnswers{source.m_days.front()->date.DateOnly(), 150});
     target.InitData(first);
     start = std::chrono::steady_clock::now();
     std::string error;

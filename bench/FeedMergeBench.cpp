@@ -4,6 +4,7 @@
 // .import of the same rows (data/foods/foods.csv) into a table of the same
 // columns, measured in the same run. Targets: under 2 s, and within 3x of
 // the import.
+#include "BenchTiming.h"
 #include "FeedProcess.h"
 #include "SampleData.h"
 
@@ -27,30 +28,13 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kRuns = 5;
 
-class CNoNewDiet : public CStartupPrompts
-{
-public:
-    std::optional<CNewDietAnswers> AskNewDiet() override { return std::nullopt; }
-};
-
-double MillisecondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 /// One merge of the whole feed into a fresh data folder; -1 when it did not add everything.
 double MergeOnce(const std::string& folder, const std::string& url)
 {
     std::filesystem::remove_all(folder);
     MakeSampleDataFolder(folder, {0, 0, 1, 0});
     CLeanlogApp app(CDataFolder{folder, true});
-    CNoNewDiet prompts;
+    CBenchPrompts prompts;
     app.InitData(prompts);
     app.m_strLastFoodCatDlDate = "1/1/2001";
     SHttpClientOptions options;

@@ -1,6 +1,7 @@
 // Prints how long the food search's index takes to build over the USDA
 // table, and how long one query takes for each prefix of a few typed words
 // (what one keystroke asks of the core).
+#include "BenchTiming.h"
 #include "FoodCsv.h"
 
 #include "app/LeanlogApp.h"
@@ -15,11 +16,6 @@
 #include <string>
 
 namespace {
-
-double MillisecondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
 
 } // namespace
 

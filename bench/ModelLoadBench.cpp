@@ -1,6 +1,7 @@
 // Prints how long start-up's data steps take to load a large data folder
 // into the model, beside the time the sqlite3 shell takes to read the same
 // tables.
+#include "BenchTiming.h"
 #include "SampleData.h"
 
 #include "app/LeanlogApp.h"
@@ -19,30 +20,13 @@
 
 namespace {
 
-class CNoAnswers : public CStartupPrompts
-{
-public:
-    std::optional<CNewDietAnswers> AskNewDiet() override { return std::nullopt; }
-};
-
 using Clock = std::chrono::steady_clock;
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double MillisecondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 double LoadModel(const std::string& folder, size_t& items, size_t& days, size_t& past)
 {
     const auto start = Clock::now();
     CLeanlogApp app(CDataFolder{folder, true});
-    CNoAnswers prompts;
+    CBenchPrompts prompts;
     app.InitData(prompts);
     const double ms = MillisecondsSince(start);
     items = app.m_foodItems.size();
@@ -60,7 +44,7 @@ double ReadWithShell(const std::string& folder)
                "SELECT * FROM LnLg_FoodItem ORDER BY ItemName,ServingSizeCode;\n"
                "SELECT * FROM LnLg_Prefs;\n";
         CLeanlogApp app(CDataFolder{folder, true});
-        CNoAnswers prompts;
+        CBenchPrompts prompts;
         app.InitData(prompts);
         out << "SELECT * FROM \"" << app.m_strDietTable << "\";\n";
         for (const auto& table : app.m_pastDietTables)

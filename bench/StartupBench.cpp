@@ -8,6 +8,7 @@
 // With --feed the data folder's food table is instead filled from the feed
 // (scripts/feed on loopback: 25 categories, 15,735 items) and the feed keeps
 // running, so every start also runs the food table update against it.
+#include "BenchTiming.h"
 #include "FeedProcess.h"
 #include "SampleData.h"
 
@@ -46,11 +47,6 @@ struct SRun
     double spawnToExitMs = -1;     ///< until the program has ended, File > Exit included
     int exitCode = -1;
 };
-
-double MillisecondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 SRun RunOnce(const std::string& folder)
 {
@@ -118,12 +114,6 @@ bool FillFromFeed(const std::string& folder, const CFeedProcess& feed)
     app.Settings().Set(kServerUrlSetting, feed.Url());
     const SStartupFoodUpdate update = UpdateFoodTableAtStart(app, CDateTime::Now());
     return update.categories.added == 25 && update.items.added == 15735;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? -1 : values[values.size() / 2];
 }
 
 } // namespace
