@@ -15,10 +15,6 @@
 #include <filesystem>
 #include <string>
 
-namespace {
-
-} // namespace
-
 int main()
 {
     wxInitializer wx;
