@@ -3,17 +3,17 @@
 
 #include <gtest/gtest.h>
 
-TEST(FoodsCommand, PrintsTheCarbInfoTreeWithoutDeletedSizes)
+TEST(FoodsCommand, PrintsTheCarbInfoTreeOrTheSearchResultsWithoutDeletedSizes)
 {
     CTempDataDir dir;
-    {
-        auto app = StartFirstDiet(dir, Answers(2026, 1, 1, 150));
-        app->m_db->Execute("INSERT INTO LnLg_FoodCategories (CatCode, Category) VALUES ('F', 'Fruit')");
-        app->m_db->Execute("INSERT INTO LnLg_FoodItem (ItemName, ItemCategoryCode, ServingSizeCode, "
-                           "ServingSizeName, wAttribs) VALUES ('Apple', 'F', 1, 'small', 1), "
-                           "('Apple', 'F', 2, 'large', 0), ('Kiwi', 'F', 1, 'one', 0)");
-    }
-    const SProcessResult result = RunProcess({LEANLOG_CLI_PATH, "--data-dir", dir.Path(), "foods"});
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, "Fruit\n  Apple\n    large\n  Kiwi\n    one\n");
+    StartDietWithFoods(dir, Answers(2026, 1, 1, 150), "('F', 'Fruit')",
+                       "(ItemName, ItemCategoryCode, ServingSizeCode, ServingSizeName, wAttribs) VALUES "
+                       "('Apple', 'F', 1, 'small', 1), ('Apple', 'F', 2, 'large', 0), ('Kiwi', 'F', 1, 'one', 0)");
+    const SProcessResult tree = Cli(dir, {"foods"});
+    EXPECT_EQ(tree.exitCode, 0) << tree.err;
+    EXPECT_EQ(tree.out, "Fruit\n  Apple\n    large\n  Kiwi\n    one\n");
+    EXPECT_EQ(Cli(dir, {"foods", "--search", "app"}).out, "Apple\tFruit\n    large\n");
+    const SProcessResult none = Cli(dir, {"foods", "--search", "pear"});
+    EXPECT_EQ(none.exitCode, 0);
+    EXPECT_EQ(none.out, "");
 }

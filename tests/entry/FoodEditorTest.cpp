@@ -12,10 +12,9 @@ class FoodEditorTest : public testing::Test
 protected:
     void SetUp() override
     {
-        auto app = StartFirstDiet(m_dir, Answers(2026, 1, 1, 150));
-        app->m_db->Execute("INSERT INTO LnLg_FoodCategories (CatCode, Category) VALUES ('F', 'Fruit'), ('G', 'Grain')");
-        app->m_db->Execute(
-            "INSERT INTO LnLg_FoodItem (ItemName, ItemCategoryCode, ServingSizeCode, ServingSizeName, wAttribs) VALUES "
+        StartDietWithFoods(
+            m_dir, Answers(2026, 1, 1, 150), "('F', 'Fruit'), ('G', 'Grain')",
+            "(ItemName, ItemCategoryCode, ServingSizeCode, ServingSizeName, wAttribs) VALUES "
             "('Apple', 'F', 1, 'small', 0), ('Apple', 'F', 2, 'medium', 1), ('Apple', 'F', 3, 'large', 0), "
             "('Bread', 'G', 1, 'slice', 0), ('Cherry', 'F', 1, 'cup', 0), ('Cherry', 'F', 2, 'bowl', 0)");
         m_app = Restart(m_dir);

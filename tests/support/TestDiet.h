@@ -5,6 +5,7 @@
 #include "support/TempDataDir.h"
 
 #include <memory>
+#include <string>
 
 /// Starts the app on `dir` as a first run with the given start date and goal.
 inline std::unique_ptr<CLeanlogApp> StartFirstDiet(const CTempDataDir& dir, CNewDietAnswers answers)
@@ -22,4 +23,14 @@ inline std::unique_ptr<CLeanlogApp> Restart(const CTempDataDir& dir)
     CScriptedPrompts prompts;
     app->InitData(prompts);
     return app;
+}
+
+/// A first diet in `dir` whose food tables hold the categories `categories`
+/// ("('F', 'Fruit'), ...") and the item rows `items` ("(ItemName, ...) VALUES ...").
+inline void StartDietWithFoods(const CTempDataDir& dir, CNewDietAnswers answers, const std::string& categories,
+                               const std::string& items)
+{
+    const auto app = StartFirstDiet(dir, answers);
+    app->m_db->Execute("INSERT INTO LnLg_FoodCategories (CatCode, Category) VALUES " + categories);
+    app->m_db->Execute("INSERT INTO LnLg_FoodItem " + items);
 }

@@ -15,14 +15,11 @@ class CFoodPickerDlgTest : public CDesktopTest
 protected:
     void SetUp() override
     {
-        auto app = StartFirstDiet(m_dir, AnswersDaysAgo(0, 150));
-        app->m_db->Execute("INSERT INTO LnLg_FoodCategories (CatCode, Category) VALUES ('01', 'Dairy')");
-        app->m_db->Execute("INSERT INTO LnLg_FoodItem (ItemName, ItemCategoryCode, ServingSizeCode, "
-                           "ServingSizeName, ServingSizeAmt, ServingSizeUnit, Carbs, Calories) VALUES "
-                           "('Cheese', '01', 1, '1 slice', 0, '', 3.2, 100), "
+        StartDietWithFoods(m_dir, AnswersDaysAgo(0, 150), "('01', 'Dairy')",
+                           "(ItemName, ItemCategoryCode, ServingSizeCode, ServingSizeName, ServingSizeAmt, "
+                           "ServingSizeUnit, Carbs, Calories) VALUES ('Cheese', '01', 1, '1 slice', 0, '', 3.2, 100), "
                            "('Milk', '01', 1, '1 cup', 240, 'g', 12.7, 150), "
                            "('Milk', '01', 2, '1 pint', 480, 'g', 25.4, 300)");
-        app.reset();
         StartAgain();
     }
 };

@@ -16,12 +16,9 @@ class CCarbInfoPageTest : public CDesktopTest
 protected:
     void SetUp() override
     {
-        auto app = StartFirstDiet(m_dir, AnswersDaysAgo(0, 150));
-        app->m_db->Execute("INSERT INTO LnLg_FoodCategories (CatCode, Category) VALUES ('F', 'Fruit')");
-        app->m_db->Execute("INSERT INTO LnLg_FoodItem (ItemName, ItemCategoryCode, ServingSizeCode, "
-                           "ServingSizeName, Carbs) VALUES ('Apple', 'F', 1, 'small', 12.7), "
-                           "('Apple', 'F', 2, 'large', 30)");
-        app.reset();
+        StartDietWithFoods(m_dir, AnswersDaysAgo(0, 150), "('F', 'Fruit')",
+                           "(ItemName, ItemCategoryCode, ServingSizeCode, ServingSizeName, Carbs) VALUES "
+                           "('Apple', 'F', 1, 'small', 12.7), ('Apple', 'F', 2, 'large', 30)");
         StartAgain();
         SelectTabByClick(kTabCarbInfo);
     }
