@@ -6,17 +6,29 @@
 
 namespace {
 
+/// The fields the editor does not show, taken from `from` whatever `into` held.
+void KeepHiddenFields(SFoodItemRecord& into, const SFoodItemRecord& from)
+{
+    into.ID = from.ID;
+    into.PalmID = from.PalmID;
+    into.wAttribs = from.wAttribs;
+    into.ItemCategoryCode = from.ItemCategoryCode;
+    into.ServingSizeCode = from.ServingSizeCode;
+    into.Protein = from.Protein;
+    into.Points = from.Points;
+}
+
 /// The new item: the editor's texts and values, no key, no attributes,
 /// Protein and Points 0.
 std::unique_ptr<CFoodItem> NewItem(const SFoodItemRecord& fields, const std::string& name,
                                    const std::string& categoryCode, std::int32_t code)
 {
+    SFoodItemRecord hidden;
+    hidden.ItemCategoryCode = categoryCode;
+    hidden.ServingSizeCode = code;
     auto item = std::make_unique<CFoodItem>(fields);
-    item->ID = item->PalmID = item->wAttribs = 0;
-    item->Protein = item->Points = 0;
+    KeepHiddenFields(*item, hidden);
     item->ItemName = name;
-    item->ItemCategoryCode = categoryCode;
-    item->ServingSizeCode = code;
     return item;
 }
 
@@ -119,13 +131,7 @@ void CFoodEditor::EditItem(CFoodItem& item, const SFoodItemRecord& fields)
 {
     const SFoodItemRecord before = item;
     static_cast<SFoodItemRecord&>(item) = fields;
-    item.ID = before.ID;
-    item.PalmID = before.PalmID;
-    item.wAttribs = before.wAttribs;
-    item.ItemCategoryCode = before.ItemCategoryCode;
-    item.ServingSizeCode = before.ServingSizeCode;
-    item.Protein = before.Protein;
-    item.Points = before.Points;
+    KeepHiddenFields(item, before);
     try {
         m_app.SaveFoodItem(item);
     } catch (...) {
