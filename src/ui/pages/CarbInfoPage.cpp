@@ -123,11 +123,8 @@ void CCarbInfoPage::AddItem(SFoodNode* selected)
     CItemCategory* category = CFoodEditor::AddItemTarget(selected);
     if (!category)
         return;
-    CMealItemInfoDlg dialog(wxGetTopLevelParent(this), SFoodItemRecord(), true);
-    if (dialog.ShowModal() != wxID_OK)
-        return;
-    CFoodItem& item = CFoodEditor(m_app, m_tree).AddItem(*category, dialog.Fields());
-    SelectNode(static_cast<SFoodNode*>(item.m_hTreeNode));
+    if (const auto fields = AskItemFields(SFoodItemRecord(), true))
+        SelectNode(static_cast<SFoodNode*>(CFoodEditor(m_app, m_tree).AddItem(*category, *fields).m_hTreeNode));
 }
 
 void CCarbInfoPage::AddItemSize(SFoodNode* selected)
@@ -137,11 +134,8 @@ void CCarbInfoPage::AddItemSize(SFoodNode* selected)
         return;
     SFoodItemRecord start;
     start.ItemName = base->ItemName;
-    CMealItemInfoDlg dialog(wxGetTopLevelParent(this), start, false);
-    if (dialog.ShowModal() != wxID_OK)
-        return;
-    CFoodItem& item = CFoodEditor(m_app, m_tree).AddItemSize(*base, dialog.Fields());
-    SelectNode(static_cast<SFoodNode*>(item.m_hTreeNode));
+    if (const auto fields = AskItemFields(start, false))
+        SelectNode(static_cast<SFoodNode*>(CFoodEditor(m_app, m_tree).AddItemSize(*base, *fields).m_hTreeNode));
 }
 
 void CCarbInfoPage::EditItem(SFoodNode* selected)
@@ -149,9 +143,16 @@ void CCarbInfoPage::EditItem(SFoodNode* selected)
     CFoodItem* item = CFoodEditor::ItemOf(selected);
     if (!item)
         return;
-    CMealItemInfoDlg dialog(wxGetTopLevelParent(this), *item, item->ID == 0);
+    if (const auto fields = AskItemFields(*item, item->ID == 0)) {
+        CFoodEditor(m_app, m_tree).EditItem(*item, *fields);
+        ShowItem(*item);
+    }
+}
+
+std::optional<SFoodItemRecord> CCarbInfoPage::AskItemFields(const SFoodItemRecord& start, bool nameEnabled)
+{
+    CMealItemInfoDlg dialog(wxGetTopLevelParent(this), start, nameEnabled);
     if (dialog.ShowModal() != wxID_OK)
-        return;
-    CFoodEditor(m_app, m_tree).EditItem(*item, dialog.Fields());
-    ShowItem(*item);
+        return std::nullopt;
+    return dialog.Fields();
 }

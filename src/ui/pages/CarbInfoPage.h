@@ -5,6 +5,7 @@
 #include <wx/panel.h>
 
 #include <memory>
+#include <optional>
 
 class CFoodTreeModel;
 class CLeanlogApp;
@@ -43,6 +44,8 @@ private:
     void AddItem(SFoodNode* selected);
     void AddItemSize(SFoodNode* selected);
     void EditItem(SFoodNode* selected);
+    /// The item editor's values once the user pressed OK; nullopt when cancelled.
+    std::optional<SFoodItemRecord> AskItemFields(const SFoodItemRecord& start, bool nameEnabled);
 
     CLeanlogApp& m_app;
     CFoodTree m_tree;
