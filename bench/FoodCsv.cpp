@@ -57,5 +57,6 @@ size_t LoadFoodCsv(CLeanlogApp& app, const std::string& path, size_t count)
                      [](const auto& a, const auto& b) { return ComesBefore(*a, *b); });
     for (const auto& item : app.m_foodItems)
         item->m_pCategory->m_items.push_back(item.get());
+    app.IndexFoods();
     return total;
 }

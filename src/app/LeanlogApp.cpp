@@ -1,6 +1,7 @@
 #include "app/LeanlogApp.h"
 
 #include "app/StartupPrompts.h"
+#include "entry/FoodSearch.h"
 #include "store/DailyInfoRS.h"
 #include "store/FoodRecordsets.h"
 #include "store/PreferencesRS.h"
@@ -36,7 +37,10 @@ std::optional<std::int16_t> PastDietResult(CDatabase& db, const std::string& tab
 
 } // namespace
 
-CLeanlogApp::CLeanlogApp(const CDataFolder& folder) : m_folder(folder), m_settings(folder.SettingsFile()) {}
+CLeanlogApp::CLeanlogApp(const CDataFolder& folder)
+    : m_folder(folder), m_settings(folder.SettingsFile()), m_pFoodSearch(std::make_unique<CFoodSearch>(m_foodItems))
+{
+}
 
 CLeanlogApp::~CLeanlogApp() = default;
 
@@ -127,6 +131,13 @@ void CLeanlogApp::LoadFoodItems(SLoadFlags& flags)
         }
         m_foodItems.push_back(std::move(item));
     }
+    IndexFoods();
+}
+
+void CLeanlogApp::IndexFoods()
+{
+    // In place: the windows hold on to the search.
+    *m_pFoodSearch = CFoodSearch(m_foodItems);
 }
 
 void CLeanlogApp::LoadPreferencesAndDays(SLoadFlags& flags)
@@ -384,4 +395,5 @@ void CLeanlogApp::ExitInstance()
     m_days.clear();
     m_categories.clear();
     m_foodItems.clear();
+    IndexFoods();
 }

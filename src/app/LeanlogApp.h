@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+class CFoodSearch;
 class CStartupPrompts;
 struct CNewDietAnswers;
 
@@ -57,6 +58,11 @@ public:
     CItemCategory* FindCategoryByCode(std::string_view code) const;
     CFoodItem* FindFoodItem(std::string_view name, std::string_view categoryCode, std::int32_t servingSizeCode) const;
     void SaveFoodItem(CFoodItem& item);
+    /// The search over m_foodItems; whoever adds or renames an item tells it.
+    CFoodSearch& FoodSearch() { return *m_pFoodSearch; }
+    const CFoodSearch& FoodSearch() const { return *m_pFoodSearch; }
+    /// Indexes m_foodItems anew, for a loader that replaced them.
+    void IndexFoods();
 
     CSettings& Settings() { return m_settings; }
     const CDataFolder& Folder() const { return m_folder; }
@@ -110,4 +116,5 @@ private:
 
     CDataFolder m_folder;
     CSettings m_settings;
+    std::unique_ptr<CFoodSearch> m_pFoodSearch;   ///< points into m_foodItems
 };

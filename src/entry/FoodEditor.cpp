@@ -1,6 +1,7 @@
 #include "entry/FoodEditor.h"
 
 #include "app/LeanlogApp.h"
+#include "entry/FoodSearch.h"
 
 #include <algorithm>
 
@@ -96,6 +97,7 @@ CFoodItem& CFoodEditor::Insert(size_t index, std::unique_ptr<CFoodItem> item, CI
     CFoodItem& added = **m_app.m_foodItems.insert(m_app.m_foodItems.begin() + static_cast<long>(index),
                                                   std::move(item));
     category.m_items.insert(category.m_items.begin() + static_cast<long>(categoryIndex), &added);
+    m_app.FoodSearch().Add(added);
     return added;
 }
 
@@ -138,6 +140,7 @@ void CFoodEditor::EditItem(CFoodItem& item, const SFoodItemRecord& fields)
         static_cast<SFoodItemRecord&>(item) = before;
         throw;
     }
+    m_app.FoodSearch().Add(item);
     if (auto* node = static_cast<SFoodNode*>(item.m_hTreeNode)) {
         m_tree.Changed(*node);
         if (node->parent && node->parent->item == &item)

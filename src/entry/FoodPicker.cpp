@@ -3,6 +3,7 @@
 #include "base/StrPrintf.h"
 #include "entry/EntryInputRules.h"
 
+#include <algorithm>
 #include <cmath>
 
 std::optional<float> ParseQuantity(std::string_view text)
@@ -11,12 +12,18 @@ std::optional<float> ParseQuantity(std::string_view text)
     return value ? std::optional<float>(static_cast<float>(*value)) : std::nullopt;
 }
 
+double NetCarbs(double carbs, double fiber)
+{
+    // Rounded, not cut: 12.7 - 1.8 is a hair under 10.9 in binary.
+    return std::max(0.0, std::round((carbs - fiber) * 10) / 10);
+}
+
 CNutrientValues NutrientValues(const SFoodItemRecord& item)
 {
     return {static_cast<double>(item.Calories), static_cast<double>(item.FatCalories), item.FatGrams,
             item.FatGramsPercent, item.SaturatedFat, item.SaturatedFatPercent, item.PolySatFat, item.MonoUnsatFat,
             item.Cholesterol, item.CholesterolPercent, item.Sodium, item.SodiumPercent, item.Carbs,
-            item.CarbsPercent, item.Fiber, item.FiberPercent, item.Sugars};
+            item.CarbsPercent, item.Fiber, item.FiberPercent, item.Sugars, NetCarbs(item.Carbs, item.Fiber)};
 }
 
 std::string StoredValueText(double value)
@@ -66,8 +73,9 @@ void CFoodPicker::Rescale()
 {
     const double factor = m_mode == kServings ? m_quantity : m_quantity / m_pChosen->ServingSizeAmt;
     const CNutrientValues values = NutrientValues(*m_pChosen);
-    for (size_t i = 0; i < kNutrientCount; ++i)
+    for (size_t i = 0; i < kNetCarbsValue; ++i)
         m_values[i] = static_cast<int>(std::trunc(values[i] * factor));
+    m_values[kNetCarbsValue] = static_cast<int>(NetCarbs(m_values[kCarbsValue], m_values[kFiberValue]));
 }
 
 SPickResult CFoodPicker::Result() const

@@ -8,11 +8,17 @@
 #include <string_view>
 #include <string>
 
-/// Calories, FatCalories and the fifteen panel values, in the label's order.
-inline constexpr size_t kNutrientCount = 17;
+/// Calories, FatCalories, the fifteen stored panel values in the label's
+/// order, then the net carbohydrates worked out from them.
+inline constexpr size_t kNutrientCount = 18;
 using CNutrientValues = std::array<double, kNutrientCount>;
-/// Index of "Total Carbohydrates" among the nutrient values.
+/// Indices of "Total Carbohydrates", "Dietary Fiber" and "Net Carbs" among the nutrient values.
 inline constexpr size_t kCarbsValue = 12;
+inline constexpr size_t kFiberValue = 14;
+inline constexpr size_t kNetCarbsValue = 17;
+
+/// Carbohydrates less fibre, never below 0, to one decimal as both are stored.
+double NetCarbs(double carbs, double fiber);
 
 /// A typed quantity: a number of 0 or more, blanks around it allowed;
 /// nullopt when the text is not one.
@@ -25,7 +31,8 @@ std::string StoredValueText(double value);
 
 /// The food picker's choice: the chosen item, the quantity as servings
 /// (mode 0) or as an amount in the item's unit (mode 1), and the values
-/// scaled to it and cut to whole numbers. UI thread only.
+/// scaled to it and cut to whole numbers; the net carbs are those of the
+/// whole numbers shown, so the label adds up. UI thread only.
 class CFoodPicker
 {
 public:

@@ -2,6 +2,7 @@
 
 #include "app/LeanlogApp.h"
 #include "base/Utf8.h"
+#include "entry/FoodSearch.h"
 #include "store/Schema.h"
 
 #include <algorithm>
@@ -194,5 +195,8 @@ int CFoodCatalogueMerge::MergeFoodItems(const std::vector<SFoodItemRecord>& reco
                std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()), std::back_inserter(merged),
                [](const auto& a, const auto& b) { return ComesBefore(*a, *b); });
     m_app.m_foodItems = std::move(merged);
+    for (const auto& item : m_app.m_foodItems)
+        if (isAdded.contains(item.get()))
+            m_app.FoodSearch().Add(*item);
     return count;
 }
