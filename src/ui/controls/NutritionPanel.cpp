@@ -22,7 +22,7 @@ struct SRow
     int percent;   // index among the values, -1 for none
 };
 
-// Indices follow NutrientValues: 0 Calories, 1 FatCalories, 2 FatGrams ... 16 Sugars.
+// Indices follow NutrientValues: 0 Calories, 1 FatCalories, 2 FatGrams ... 16 Sugars, 17 net carbs.
 constexpr SRow kRows[] = {
     {"Total Fat", EStyle::Bold, 2, "g", 3},
     {"Saturated Fat", EStyle::Indented, 4, "g", 5},
@@ -32,6 +32,7 @@ constexpr SRow kRows[] = {
     {"Sodium", EStyle::Bold, 10, "mg", 11},
     {"Total Carbohydrates", EStyle::Bold, 12, "g", 13},
     {"Dietary Fiber", EStyle::Indented, 14, "g", 15},
+    {"Net Carbs", EStyle::Indented, 17, "g", -1},
     {"Sugars", EStyle::Indented, 16, "g", -1},
 };
 

@@ -18,8 +18,7 @@ class CNutritionPanel : public wxPanel
 public:
     explicit CNutritionPanel(wxWindow* parent);
 
-    /// Shows a serving size text and the seventeen value texts (Calories,
-    /// FatCalories, then the label's fifteen values).
+    /// Shows a serving size text and the value texts in NutrientValues' order.
     void ShowValues(const std::string& servingSize, const std::array<std::string, kNutrientCount>& values);
 
     wxString ServingText() const;

@@ -1,6 +1,7 @@
 #include "ui/dialogs/FoodPickerDlg.h"
 
 #include "base/StrPrintf.h"
+#include "ui/controls/FoodSearchPanel.h"
 #include "ui/controls/FoodTreeModel.h"
 #include "ui/controls/NutritionPanel.h"
 #include "ui/controls/ThemedButton.h"
@@ -22,15 +23,31 @@ constexpr int kIdAmountMode = 1201;
 
 } // namespace
 
-CFoodPickerDlg::CFoodPickerDlg(wxWindow* parent, const std::vector<std::unique_ptr<CItemCategory>>& categories)
+CFoodPickerDlg::CFoodPickerDlg(wxWindow* parent, const std::vector<std::unique_ptr<CItemCategory>>& categories,
+                               const CFoodSearch& search)
     : wxDialog(parent, wxID_ANY, "Carb Info", wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       m_tree(CFoodTree::BuildPickerTree(categories))
 {
     SetBackgroundColour(*wxWHITE);
     const int gap = ConvertDialogToPixels(wxSize(7, 7)).x;
-    m_pTree = new wxDataViewCtrl(this, wxID_ANY, wxDefaultPosition, ConvertDialogToPixels(kTreeSize),
+    m_pSearch = new CFoodSearchPanel(this, search,
+                                     {.started = [this] { m_pickerBeforeSearch = m_picker; },
+                                      .ended =
+                                          [this] {
+                                              m_picker = m_pickerBeforeSearch;
+                                              ShowQuantity();
+                                              ShowFields();
+                                          },
+                                      .chosen =
+                                          [this](CFoodItem& item) {
+                                              m_picker.Select(&item);
+                                              ShowFields();
+                                          },
+                                      .activated = [this](CFoodItem&) { Take(); }});
+    m_pTree = new wxDataViewCtrl(m_pSearch, wxID_ANY, wxDefaultPosition, ConvertDialogToPixels(kTreeSize),
                                  wxDV_SINGLE | wxDV_NO_HEADER);
+    m_pSearch->SetTree(m_pTree);
     auto* model = new CFoodTreeModel(m_tree);
     m_pTree->AssociateModel(model);
     model->DecRef();
@@ -53,8 +70,7 @@ CFoodPickerDlg::CFoodPickerDlg(wxWindow* parent, const std::vector<std::unique_p
             return;
         }
         OnSelection();
-        if (Validate() && TransferDataFromWindow())
-            EndDialog(wxID_OK);
+        Take();
     });
     m_pQuantity->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnQuantityTyped(); });
     m_pServings->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnMode(CFoodPicker::kServings); });
@@ -69,7 +85,7 @@ CFoodPickerDlg::CFoodPickerDlg(wxWindow* parent, const std::vector<std::unique_p
     right->Add(m_pPanel, wxSizerFlags(1).Expand());
     right->Add(quantity, wxSizerFlags().Border(wxTOP | wxLEFT, gap));
     auto* body = new wxBoxSizer(wxHORIZONTAL);
-    body->Add(m_pTree, wxSizerFlags(1).Expand().Border(wxRIGHT, gap));
+    body->Add(m_pSearch, wxSizerFlags(1).Expand().Border(wxRIGHT, gap));
     body->Add(right, wxSizerFlags().Expand());
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(body, wxSizerFlags(1).Expand().Border(wxALL, gap));
@@ -98,6 +114,12 @@ void CFoodPickerDlg::OnSelection()
     ShowFields();
 }
 
+void CFoodPickerDlg::Take()
+{
+    if (Validate() && TransferDataFromWindow())
+        EndDialog(wxID_OK);
+}
+
 void CFoodPickerDlg::OnQuantityTyped()
 {
     // A text that is not (yet) a number leaves the values as they are; OK refuses it.
@@ -111,6 +133,11 @@ void CFoodPickerDlg::OnMode(int mode)
         m_picker.SetQuantity(*quantity);
     m_picker.SetMode(mode);
     ShowFields();
+    ShowQuantity();
+}
+
+void CFoodPickerDlg::ShowQuantity()
+{
     m_pQuantity->ChangeValue(ToWx(StrPrintf("%g", static_cast<double>(m_picker.Quantity()))));
 }
 

@@ -85,7 +85,7 @@ void CMealInfoDlg::RunPicker(bool add)
 {
     // Text typed since the dialog opened counts before Add extends it.
     TakeInTexts();
-    CFoodPickerDlg picker(this, m_app.m_categories);
+    CFoodPickerDlg picker(this, m_app.m_categories, m_app.FoodSearch());
     if (picker.ShowModal() != wxID_OK)
         return;
     if (add)

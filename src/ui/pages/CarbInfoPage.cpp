@@ -4,6 +4,7 @@
 #include "entry/FoodEditor.h"
 #include "entry/FoodPicker.h"
 #include "ui/app/ErrorBox.h"
+#include "ui/controls/FoodSearchPanel.h"
 #include "ui/controls/FoodTreeModel.h"
 #include "ui/controls/NutritionPanel.h"
 #include "ui/dialogs/MealItemInfoDlg.h"
@@ -18,19 +19,25 @@ CCarbInfoPage::CCarbInfoPage(wxWindow* parent, CLeanlogApp& app)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxBORDER_NONE), m_app(app)
 {
     SetLabel("Carb Info");
-    m_pTree = new wxDataViewCtrl(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxDV_SINGLE | wxDV_NO_HEADER);
+    m_pSearch = new CFoodSearchPanel(this, app.FoodSearch(),
+                                     {.started = [this] { m_pShownBefore = m_pShown; },
+                                      .ended = [this] { ShowItem(m_pShownBefore); },
+                                      .chosen = [this](CFoodItem& item) { ShowItem(&item); },
+                                      .activated = {}});
+    m_pTree = new wxDataViewCtrl(m_pSearch, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxDV_SINGLE | wxDV_NO_HEADER);
     m_pModel = new CFoodTreeModel(m_tree);
     m_pTree->AssociateModel(m_pModel);
     m_pModel->DecRef();
     m_pTree->AppendTextColumn("Food", 0, wxDATAVIEW_CELL_INERT, -1, wxALIGN_LEFT);
     // The tree gives way to the label: its longest name is no minimum.
     m_pTree->SetMinSize(FromDIP(wxSize(200, 100)));
+    m_pSearch->SetTree(m_pTree);
     m_pPanel = new CNutritionPanel(this);
 
     m_pTree->Bind(wxEVT_DATAVIEW_SELECTION_CHANGED, [this](wxDataViewEvent&) {
         const SFoodNode* node = Selected();
         if (node && node->kind != EFoodNodeKind::Category)
-            ShowItem(*node->item);
+            ShowItem(node->item);
     });
     m_pTree->Bind(wxEVT_DATAVIEW_ITEM_ACTIVATED, [this](wxDataViewEvent&) { CallAfter(&CCarbInfoPage::RunCommand, static_cast<int>(kIdEditItem)); });
     m_pTree->Bind(wxEVT_DATAVIEW_ITEM_CONTEXT_MENU, [this](wxDataViewEvent&) {
@@ -40,7 +47,7 @@ CCarbInfoPage::CCarbInfoPage(wxWindow* parent, CLeanlogApp& app)
     Bind(wxEVT_MENU, [this](wxCommandEvent& event) { RunCommand(event.GetId()); }, kIdAddItem, kIdDeleteItem);
 
     auto* sizer = new wxBoxSizer(wxHORIZONTAL);
-    sizer->Add(m_pTree, wxSizerFlags(1).Expand().Border(wxALL, FromDIP(6)));
+    sizer->Add(m_pSearch, wxSizerFlags(1).Expand().Border(wxALL, FromDIP(6)));
     sizer->Add(m_pPanel, wxSizerFlags().Expand().Border(wxLEFT, FromDIP(10)));
     SetSizer(sizer);
 }
@@ -73,16 +80,17 @@ void CCarbInfoPage::SelectNode(const SFoodNode* node)
     m_pTree->EnsureVisible(item);
     m_pTree->Select(item);
     if (node && node->kind != EFoodNodeKind::Category)
-        ShowItem(*node->item);
+        ShowItem(node->item);
 }
 
-void CCarbInfoPage::ShowItem(const CFoodItem& item)
+void CCarbInfoPage::ShowItem(const CFoodItem* item)
 {
-    const CNutrientValues values = NutrientValues(item);
+    m_pShown = item;
+    const CNutrientValues values = item ? NutrientValues(*item) : CNutrientValues{};
     std::array<std::string, kNutrientCount> texts;
     for (size_t i = 0; i < kNutrientCount; ++i)
         texts[i] = StoredValueText(values[i]);
-    m_pPanel->ShowValues(item.ServingSizeName, texts);
+    m_pPanel->ShowValues(item ? item->ServingSizeName : std::string(), texts);
     Layout();
 }
 
@@ -145,7 +153,7 @@ void CCarbInfoPage::EditItem(SFoodNode* selected)
         return;
     if (const auto fields = AskItemFields(*item, item->ID == 0)) {
         CFoodEditor(m_app, m_tree).EditItem(*item, *fields);
-        ShowItem(*item);
+        ShowItem(item);
     }
 }
 

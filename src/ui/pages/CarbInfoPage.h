@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+class CFoodSearchPanel;
 class CFoodTreeModel;
 class CLeanlogApp;
 class CNutritionPanel;
@@ -15,8 +16,9 @@ class wxMenu;
 
 /// Tab 5, "Carb Info": the food catalogue's tree beside the nutrition
 /// label of the selected serving, with the editing commands in the tree's
-/// context menu (double-click edits). The tree is built the first time the
-/// page is shown. UI thread only.
+/// context menu (double-click edits), and a search field above the tree
+/// whose results stand in for it while the field holds text. The tree is
+/// built the first time the page is shown. UI thread only.
 class CCarbInfoPage : public wxPanel
 {
 public:
@@ -35,12 +37,14 @@ public:
     wxDataViewCtrl* Tree() const { return m_pTree; }
     const CFoodTree& FoodTree() const { return m_tree; }
     CNutritionPanel* Panel() const { return m_pPanel; }
+    CFoodSearchPanel* Search() const { return m_pSearch; }
     /// Selects `node` and shows it.
     void SelectNode(const SFoodNode* node);
 
 private:
     SFoodNode* Selected() const;
-    void ShowItem(const CFoodItem& item);
+    /// Shows `item`'s label; an empty one for null.
+    void ShowItem(const CFoodItem* item);
     void AddItem(SFoodNode* selected);
     void AddItemSize(SFoodNode* selected);
     void EditItem(SFoodNode* selected);
@@ -53,4 +57,7 @@ private:
     wxDataViewCtrl* m_pTree = nullptr;
     CFoodTreeModel* m_pModel = nullptr;   ///< reference held by the tree control
     CNutritionPanel* m_pPanel = nullptr;
+    CFoodSearchPanel* m_pSearch = nullptr;
+    const CFoodItem* m_pShown = nullptr;         ///< the label's item
+    const CFoodItem* m_pShownBefore = nullptr;   ///< the label's item when the search began
 };

@@ -44,7 +44,7 @@ wxString Carbs(CFoodPickerDlg* picker)
 
 TEST_F(CFoodPickerDlgTest, ServingsAndAmountScaleTheLabelAndConvertTheQuantity)
 {
-    CFoodPickerDlg picker(Frame(), Model().m_categories);
+    CFoodPickerDlg picker(Frame(), Model().m_categories, Model().FoodSearch());
     picker.Show();
     Pump(std::chrono::milliseconds(200));
     ClickTreeItem(picker.Tree(), Find(picker.FoodTree(), "Milk", "1 cup"));

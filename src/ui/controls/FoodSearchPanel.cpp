@@ -1,0 +1,137 @@
+#include "ui/controls/FoodSearchPanel.h"
+
+#include "ui/controls/WxText.h"
+
+#include <wx/dataview.h>
+#include <wx/sizer.h>
+#include <wx/srchctrl.h>
+
+/// The finder's rows as a list; the finder outlives the list control.
+class CFoodResultsModel : public wxDataViewVirtualListModel
+{
+public:
+    explicit CFoodResultsModel(const CFoodFinder& finder) : m_finder(finder) {}
+
+    unsigned GetColumnCount() const override { return CFoodFinder::kColumnCount; }
+    wxString GetColumnType(unsigned) const override { return "string"; }
+    void GetValueByRow(wxVariant& value, unsigned row, unsigned column) const override
+    {
+        value = ToWx(m_finder.Text(row, static_cast<CFoodFinder::EColumn>(column)));
+    }
+    bool SetValueByRow(const wxVariant&, unsigned, unsigned) override { return false; }
+
+private:
+    const CFoodFinder& m_finder;
+};
+
+CFoodSearchPanel::CFoodSearchPanel(wxWindow* parent, const CFoodSearch& search, SFoodSearchHandlers handlers)
+    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxBORDER_NONE),
+      m_finder(search), m_handlers(std::move(handlers))
+{
+    m_pField = new wxSearchCtrl(this, wxID_ANY);
+    // The hint is also the field's accessible name.
+    m_pField->SetDescriptiveText("Search foods");
+    m_pField->SetName("Search foods");
+    m_pField->ShowCancelButton(true);
+
+    m_pResults = new wxDataViewCtrl(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxDV_SINGLE | wxDV_ROW_LINES);
+    m_pResults->SetName("Found foods");
+    m_pModel = new CFoodResultsModel(m_finder);
+    m_pResults->AssociateModel(m_pModel);
+    m_pModel->DecRef();
+    // Fixed widths: a column sized to its contents would measure every row on each keystroke.
+    m_pResults->AppendTextColumn("Food", CFoodFinder::kNameColumn, wxDATAVIEW_CELL_INERT, FromDIP(230), wxALIGN_LEFT,
+                                 wxDATAVIEW_COL_RESIZABLE);
+    m_pResults->AppendTextColumn("Serving", CFoodFinder::kSizeColumn, wxDATAVIEW_CELL_INERT, FromDIP(110),
+                                 wxALIGN_LEFT, wxDATAVIEW_COL_RESIZABLE);
+    m_pResults->AppendTextColumn("Category", CFoodFinder::kCategoryColumn, wxDATAVIEW_CELL_INERT, FromDIP(160),
+                                 wxALIGN_LEFT, wxDATAVIEW_COL_RESIZABLE);
+    m_pResults->Hide();
+
+    m_pField->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnText(); });
+    Bind(wxEVT_CHAR_HOOK, &CFoodSearchPanel::OnKey, this);
+    m_pResults->Bind(wxEVT_DATAVIEW_SELECTION_CHANGED, [this](wxDataViewEvent&) {
+        if (CFoodItem* item = SelectedItem(); item && m_handlers.chosen)
+            m_handlers.chosen(*item);
+    });
+    m_pResults->Bind(wxEVT_DATAVIEW_ITEM_ACTIVATED, [this](wxDataViewEvent&) {
+        CFoodItem* item = SelectedItem();
+        if (!item)
+            return;
+        if (m_handlers.chosen)
+            m_handlers.chosen(*item);
+        if (m_handlers.activated)
+            m_handlers.activated(*item);
+    });
+
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(m_pField, wxSizerFlags().Expand().Border(wxBOTTOM, FromDIP(4)));
+    sizer->Add(m_pResults, wxSizerFlags(1).Expand());
+    SetSizer(sizer);
+}
+
+CFoodSearchPanel::~CFoodSearchPanel()
+{
+    // The list reads the finder, which goes with the panel's members: the list goes first.
+    delete m_pResults;
+}
+
+void CFoodSearchPanel::SetTree(wxWindow* tree)
+{
+    m_pTree = tree;
+    GetSizer()->Insert(1, tree, wxSizerFlags(1).Expand());
+}
+
+CFoodItem* CFoodSearchPanel::SelectedItem() const
+{
+    const wxDataViewItem item = m_pResults->GetSelection();
+    return item.IsOk() ? &m_finder.Item(m_pModel->GetRow(item)) : nullptr;
+}
+
+void CFoodSearchPanel::OnText()
+{
+    const bool wasSearching = m_finder.Searching();
+    if (!m_finder.SetText(ToUtf8(m_pField->GetValue())))
+        return;
+    m_pResults->UnselectAll();
+    m_pModel->Reset(static_cast<unsigned>(m_finder.RowCount()));
+    if (m_finder.Searching() != wasSearching)
+        ShowResults(m_finder.Searching());
+}
+
+void CFoodSearchPanel::ShowResults(bool show)
+{
+    if (show && m_handlers.started)
+        m_handlers.started();
+    m_pResults->Show(show);
+    if (m_pTree)
+        m_pTree->Show(!show);
+    Layout();
+    if (!show && m_handlers.ended)
+        m_handlers.ended();
+}
+
+void CFoodSearchPanel::OnKey(wxKeyEvent& event)
+{
+    const int key = event.GetKeyCode();
+    if (!m_finder.Searching() || event.HasAnyModifiers()) {
+        event.Skip();
+        return;
+    }
+    if (key == WXK_ESCAPE) {
+        // Escape ends the search, not the dialog around it.
+        m_pField->Clear();
+        if (m_pTree)
+            m_pTree->SetFocus();
+        return;
+    }
+    if (key == WXK_DOWN && wxWindow::FindFocus() == m_pField && m_finder.RowCount() > 0) {
+        m_pResults->SetFocus();
+        m_pResults->Select(m_pModel->GetItem(0));
+        m_pResults->EnsureVisible(m_pModel->GetItem(0));
+        if (m_handlers.chosen)
+            m_handlers.chosen(m_finder.Item(0));
+        return;
+    }
+    event.Skip();
+}
