@@ -1,5 +1,6 @@
 #include "entry/FoodEditor.h"
 #include "entry/FoodItemFields.h"
+#include "entry/FoodSearch.h"
 #include "support/TestDiet.h"
 
 #include <gtest/gtest.h>
@@ -130,4 +131,21 @@ TEST(FoodItemFields, TheFirstFieldOutOfRangeIsNamedWithItsRange)
     EXPECT_EQ(ReadFoodFields(texts, item)->message,
               "Please enter a number between 0 and 99999.9 for Total Fat (%).");
     EXPECT_EQ(item.FatCalories, 0);   // a refused exchange changes nothing
+}
+
+TEST_F(FoodEditorTest, TheSearchFindsAddedAndRenamedItems)
+{
+    CFoodEditor editor(*m_app, m_tree);
+    auto found = [this](const char* query) {
+        std::string names;
+        for (const SFoodMatch& match : m_app->FoodSearch().Find(query))
+            names += match.name + "/" + std::to_string(match.sizes.size()) + "|";
+        return names;
+    };
+    EXPECT_EQ(found("apple"), "Apple/2|");   // indexed at load, the deleted size left out
+    CFoodItem& date = editor.AddItem(*m_app->m_categories[0], Fields("Date", "one", 12.5));
+    editor.AddItemSize(date, Fields("Date", "two", 25));
+    EXPECT_EQ(found("date"), "Date/2|");
+    editor.EditItem(*m_app->FindFoodItem("Cherry", "F", 1), Fields("Sour cherry", "cup", 3));
+    EXPECT_EQ(found("cherry"), "Cherry/1|Sour cherry/1|");
 }

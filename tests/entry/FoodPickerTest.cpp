@@ -57,3 +57,29 @@ TEST(FoodPicker, QuantityTextIsANumberOfZeroOrMore)
     for (const auto& c : cases)
         EXPECT_EQ(ParseQuantity(c.text), c.quantity) << '"' << c.text << '"';
 }
+
+TEST(FoodPicker, NetCarbsAreCarbsLessFibreNeverBelowZero)
+{
+    struct
+    {
+        double carbs, fiber, net;
+    } cases[] = {
+        {12.7, 1.8, 10.9},   // a hair under 10.9 in binary before rounding
+        {3, 5, 0},           // more fibre than carbohydrates
+        {0, 0, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NetCarbs(c.carbs, c.fiber), c.net) << c.carbs << " - " << c.fiber;
+
+    // Scaled, the picker's net carbs are those of the whole numbers it shows; OK returns the total.
+    CFoodItem milk = Item(12.7, 240);
+    milk.Fiber = 1.8;
+    EXPECT_EQ(NutrientValues(milk)[kNetCarbsValue], 10.9);
+    CFoodPicker picker;
+    picker.Select(&milk);
+    picker.SetQuantity(2);
+    EXPECT_EQ(picker.Values()[kCarbsValue], 25);
+    EXPECT_EQ(picker.Values()[kFiberValue], 3);
+    EXPECT_EQ(picker.Values()[kNetCarbsValue], 22);
+    EXPECT_EQ(picker.Result().carbs, 25);
+}

@@ -1,3 +1,4 @@
+#include "entry/FoodSearch.h"
 #include "store/Database.h"
 #include "support/TestDiet.h"
 #include "update/FoodCatalogueMerge.h"
@@ -94,6 +95,7 @@ TEST_F(FoodCatalogueMergeTest, ItemsArePlacedAfterTheirPreviousSizeAndInCatalogu
     EXPECT_EQ(Names(m_app->m_foodItems),
               (std::vector<std::string>{"Apple/1", "Apple/2", "apple/2", "Banana/1", "Cherry/3", "Milk/1"}));
     EXPECT_EQ(Count(*m_app->m_db, "LnLg_FoodItem"), 6);
+    EXPECT_EQ(m_app->FoodSearch().Find("banana").size(), 1u) << "merged items are searched";
 
     // The keys read back are the rows' keys.
     const auto reloaded = Restart(m_dir);
