@@ -6,17 +6,40 @@
 #include <wx/sizer.h>
 #include <wx/srchctrl.h>
 
-/// The finder's rows as a list; the finder outlives the list control.
+namespace {
+
+std::string Escaped(const std::string& text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+/// The finder's rows as a one-column list: the food's name, and under it,
+/// smaller and fainter, the serving size and the category. One column, so a
+/// narrow list still shows all three; the finder outlives the list control.
 class CFoodResultsModel : public wxDataViewVirtualListModel
 {
 public:
     explicit CFoodResultsModel(const CFoodFinder& finder) : m_finder(finder) {}
 
-    unsigned GetColumnCount() const override { return CFoodFinder::kColumnCount; }
+    unsigned GetColumnCount() const override { return 1; }
     wxString GetColumnType(unsigned) const override { return "string"; }
-    void GetValueByRow(wxVariant& value, unsigned row, unsigned column) const override
+    void GetValueByRow(wxVariant& value, unsigned row, unsigned) const override
     {
-        value = ToWx(m_finder.Text(row, static_cast<CFoodFinder::EColumn>(column)));
+        // fgalpha, not a colour: the line stays readable on the selection's background.
+        value = ToWx(Escaped(m_finder.Text(row, CFoodFinder::kNameColumn)) + "\n<span size=\"smaller\" fgalpha=\"70%\">" +
+                     Escaped(m_finder.Text(row, CFoodFinder::kSizeColumn)) + "  \u00b7  " +
+                     Escaped(m_finder.Text(row, CFoodFinder::kCategoryColumn)) + "</span>");
     }
     bool SetValueByRow(const wxVariant&, unsigned, unsigned) override { return false; }
 
@@ -34,18 +57,18 @@ CFoodSearchPanel::CFoodSearchPanel(wxWindow* parent, const CFoodSearch& search, 
     m_pField->SetName("Search foods");
     m_pField->ShowCancelButton(true);
 
-    m_pResults = new wxDataViewCtrl(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxDV_SINGLE | wxDV_ROW_LINES);
+    m_pResults = new wxDataViewCtrl(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                    wxDV_SINGLE | wxDV_NO_HEADER | wxDV_ROW_LINES);
     m_pResults->SetName("Found foods");
     m_pModel = new CFoodResultsModel(m_finder);
     m_pResults->AssociateModel(m_pModel);
     m_pModel->DecRef();
-    // Fixed widths: a column sized to its contents would measure every row on each keystroke.
-    m_pResults->AppendTextColumn("Food", CFoodFinder::kNameColumn, wxDATAVIEW_CELL_INERT, FromDIP(230), wxALIGN_LEFT,
-                                 wxDATAVIEW_COL_RESIZABLE);
-    m_pResults->AppendTextColumn("Serving", CFoodFinder::kSizeColumn, wxDATAVIEW_CELL_INERT, FromDIP(110),
-                                 wxALIGN_LEFT, wxDATAVIEW_COL_RESIZABLE);
-    m_pResults->AppendTextColumn("Category", CFoodFinder::kCategoryColumn, wxDATAVIEW_CELL_INERT, FromDIP(160),
-                                 wxALIGN_LEFT, wxDATAVIEW_COL_RESIZABLE);
+    auto* renderer = new wxDataViewTextRenderer("string", wxDATAVIEW_CELL_INERT);
+    renderer->EnableMarkup();
+    // In the middle: the ends of long names are what tells them apart.
+    renderer->EnableEllipsize(wxELLIPSIZE_MIDDLE);
+    // A fixed width the list fills: one sized to its contents would measure every row on each keystroke.
+    m_pResults->AppendColumn(new wxDataViewColumn("Food", renderer, 0, FromDIP(100), wxALIGN_LEFT, 0));
     m_pResults->Hide();
 
     m_pField->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnText(); });

@@ -1,15 +1,17 @@
 #include "harness/DialogDriving.h"
 
+#include "FoodCsv.h"
 #include "entry/MealInfo.h"
 #include "ui/controls/NutritionPanel.h"
 #include "ui/controls/ThemedButton.h"
+#include "ui/controls/FoodSearchPanel.h"
 #include "ui/controls/FoodTreeModel.h"
 #include "ui/dialogs/FoodPickerDlg.h"
 #include "ui/dialogs/MealInfoDlg.h"
 
 namespace {
 
-/// A diet with Dairy: Milk (1 cup, 240 g, 12.7 g carbs; 1 pint) and Cheese without a serving amount.
+/// A diet with Dairy: Milk (1 cup, 240 g, 12.7 g carbs, 2 g fibre; 1 pint) and Cheese without a serving amount.
 class CFoodPickerDlgTest : public CDesktopTest
 {
 protected:
@@ -17,9 +19,9 @@ protected:
     {
         StartDietWithFoods(m_dir, AnswersDaysAgo(0, 150), "('01', 'Dairy')",
                            "(ItemName, ItemCategoryCode, ServingSizeCode, ServingSizeName, ServingSizeAmt, "
-                           "ServingSizeUnit, Carbs, Calories) VALUES ('Cheese', '01', 1, '1 slice', 0, '', 3.2, 100), "
-                           "('Milk', '01', 1, '1 cup', 240, 'g', 12.7, 150), "
-                           "('Milk', '01', 2, '1 pint', 480, 'g', 25.4, 300)");
+                           "ServingSizeUnit, Carbs, Calories, Fiber) VALUES ('Cheese', '01', 1, '1 slice', 0, '', 3.2, "
+                           "100, 0), ('Milk', '01', 1, '1 cup', 240, 'g', 12.7, 150, 2), "
+                           "('Milk', '01', 2, '1 pint', 480, 'g', 25.4, 300, 4)");
         StartAgain();
     }
 };
@@ -102,4 +104,46 @@ TEST_F(CFoodPickerDlgTest, MealInfoPickAndAddComposeTheSlotAndRefuseLongTexts)
     wxTEST_DIALOG(ClickAndWait(dialog.FindWindow(wxID_OK)), ExpectMessage("Item can hold at most 40 characters"));
     EXPECT_TRUE(dialog.IsShown());
     EXPECT_EQ(wxWindow::FindFocus(), dialog.ItemField());
+}
+
+TEST_F(CFoodPickerDlgTest, ASearchResultIsPickedAndEscapeGivesBackTheTreesChoice)
+{
+    CFoodPickerDlg picker(Frame(), Model().m_categories, Model().FoodSearch());
+    picker.Show();
+    Pump(std::chrono::milliseconds(200));
+    const wxDataViewItem cheese = Find(picker.FoodTree(), "Cheese", "1 slice");
+    ClickTreeItem(picker.Tree(), cheese);
+    TypeInto(picker.Search()->Field(), "mil");
+    ClickListRow(picker.Search()->Results(), 1);
+    EXPECT_EQ(picker.Panel()->ServingText(), "1 pint");
+    EXPECT_EQ(Carbs(&picker), "25");
+    EXPECT_EQ(picker.Panel()->ValueText(kNetCarbsValue), "21");
+
+    PressKey(WXK_ESCAPE);   // from the list
+    EXPECT_TRUE(picker.IsShown()) << "Escape ended the search, not the picker";
+    EXPECT_TRUE(picker.Tree()->IsShown());
+    EXPECT_EQ(picker.Tree()->GetSelection(), cheese);
+    EXPECT_EQ(picker.Result().name, "Cheese");
+
+    // Down goes from the field to the first result; Return takes it with its total carbs.
+    TypeInto(picker.Search()->Field(), "milk");
+    PressKey(WXK_DOWN);
+    PressKey(WXK_RETURN);
+    EXPECT_FALSE(picker.IsShown());
+    EXPECT_EQ(picker.Result().servingSize, "1 cup");
+    EXPECT_EQ(picker.Result().carbs, 12);
+}
+
+TEST_F(CFoodPickerDlgTest, FoodTableSearchScreenshot)
+{
+    if (LoadFoodCsv(Model(), kSharedFoodCsv) == 0)
+        GTEST_SKIP() << "no food table at " << kSharedFoodCsv;
+    CFoodPickerDlg picker(Frame(), Model().m_categories, Model().FoodSearch());
+    picker.Show();
+    Pump(std::chrono::milliseconds(200));
+    TypeInto(picker.Search()->Field(), "chicken breast");
+    ASSERT_GT(picker.Search()->Finder().RowCount(), 1u);
+    ClickListRow(picker.Search()->Results(), 1);
+    EXPECT_EQ(picker.Result().servingSize, picker.Search()->Finder().Item(1).ServingSizeName);
+    SaveScreenshot(&picker, "FoodPickerDlgSearch");
 }

@@ -4,6 +4,7 @@
 
 #include <wx/dataview.h>
 #include <wx/dialog.h>
+#include <wx/srchctrl.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
@@ -42,8 +43,8 @@ inline void ClickAndWait(wxWindow* window)
     Pump(std::chrono::milliseconds(300));
 }
 
-/// Clicks into `field`, selects its text with Ctrl+A and types `text` over it.
-inline void TypeInto(wxTextCtrl* field, const std::string& text)
+/// Clicks into `field` (a text or search field), selects its text with Ctrl+A and types `text` over it.
+inline void TypeInto(wxWindow* field, const std::string& text)
 {
     ClickCentre(field);
     WaitUntil([field] { return wxWindow::FindFocus() == field; }, std::chrono::seconds(2));
@@ -89,6 +90,14 @@ inline void ClickTreeItem(wxDataViewCtrl* view, const wxDataViewItem& item)
     for (const auto& parent : parents)
         view->Expand(parent);
     Pump(std::chrono::milliseconds(200));
+    ClickAt(view, CellCentre(view, item, 0));
+    WaitUntil([&] { return view->GetSelection() == item; }, std::chrono::seconds(2));
+}
+
+/// Selects row `row` of a list with a real click.
+inline void ClickListRow(wxDataViewCtrl* view, unsigned row)
+{
+    const wxDataViewItem item = static_cast<wxDataViewVirtualListModel*>(view->GetModel())->GetItem(row);
     ClickAt(view, CellCentre(view, item, 0));
     WaitUntil([&] { return view->GetSelection() == item; }, std::chrono::seconds(2));
 }

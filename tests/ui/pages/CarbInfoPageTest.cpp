@@ -1,6 +1,7 @@
 #include "harness/DialogDriving.h"
 
 #include "FoodCsv.h"
+#include "ui/controls/FoodSearchPanel.h"
 #include "ui/controls/FoodTreeModel.h"
 #include "ui/controls/NutritionPanel.h"
 #include "ui/dialogs/MealItemInfoDlg.h"
@@ -95,5 +96,30 @@ TEST_F(CCarbInfoPageTest, FoodTableScreenshotShowsALabel)
     Pump(std::chrono::milliseconds(300));
     EXPECT_EQ(page->Panel()->ServingText(), wxString::FromUTF8(first.item->ServingSizeName));
     SaveScreenshot(page.get(), "CarbInfoPage");
+
+    TypeInto(page->Search()->Field(), "egg boil");
+    ASSERT_GT(page->Search()->Finder().RowCount(), 0u);
+    ClickListRow(page->Search()->Results(), 0);
+    EXPECT_EQ(page->Panel()->ServingText(), wxString::FromUTF8(page->Search()->Finder().Item(0).ServingSizeName));
+    SaveScreenshot(page.get(), "CarbInfoPageSearch");
     page.release()->Destroy();
+}
+
+TEST_F(CCarbInfoPageTest, ASearchResultShowsItsLabelAndEscapeGivesTheTreeBack)
+{
+    const SFoodNode& small = *Fruit().children[0]->children[0];
+    Select(small);
+    CFoodSearchPanel& search = *Page().Search();
+    TypeInto(search.Field(), "app");
+    EXPECT_FALSE(Page().Tree()->IsShown());
+    ASSERT_EQ(search.Finder().RowCount(), 2u);
+    ClickListRow(search.Results(), 1);
+    EXPECT_EQ(Page().Panel()->ServingText(), "large");
+    EXPECT_EQ(Page().Panel()->ValueText(kCarbsValue), "30");
+
+    PressKey(WXK_ESCAPE);
+    EXPECT_TRUE(Page().Tree()->IsShown());
+    EXPECT_EQ(search.Field()->GetValue(), "");
+    EXPECT_EQ(Page().Tree()->GetSelection(), CFoodTreeModel::Item(&small));
+    EXPECT_EQ(Page().Panel()->ServingText(), "small");
 }
