@@ -48,6 +48,7 @@ struct SRank
 {
     bool startsName = false;
     int wholeWords = 0;
+    size_t length = 0;   ///< the name's characters
 };
 
 /// How well `entry` matches; nullopt when a query word starts no name word.
@@ -102,7 +103,8 @@ void CFoodSearch::Add(CFoodItem& item)
     const auto key = std::make_pair(item.ItemName, item.ItemCategoryCode);
     auto [at, added] = m_byNameAndCategory.emplace(key, m_entries.size());
     if (added)
-        m_entries.push_back({item.ItemName, item.ItemCategoryCode, SearchWords(item.ItemName), {}});
+        m_entries.push_back({item.ItemName, item.ItemCategoryCode, SearchWords(item.ItemName),
+                             CharacterCount(item.ItemName), {}});
     auto& sizes = m_entries[at->second].sizes;
     sizes.insert(std::find_if(sizes.begin(), sizes.end(),
                               [&](const CFoodItem* size) { return size->ServingSizeCode > item.ServingSizeCode; }),
@@ -117,7 +119,7 @@ std::vector<SFoodMatch> CFoodSearch::Find(std::string_view query) const
         return {};
     std::vector<std::pair<SRank, SFoodMatch>> found;
     for (const auto& entry : m_entries) {
-        const auto rank = Rank(entry.words, words);
+        auto rank = Rank(entry.words, words);
         if (!rank)
             continue;
         SFoodMatch match{entry.name, nullptr, {}};
@@ -127,6 +129,7 @@ std::vector<SFoodMatch> CFoodSearch::Find(std::string_view query) const
         if (match.sizes.empty())
             continue;
         match.category = match.sizes.front()->m_pCategory;
+        rank->length = entry.length;
         found.emplace_back(*rank, std::move(match));
     }
     std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
@@ -134,9 +137,8 @@ std::vector<SFoodMatch> CFoodSearch::Find(std::string_view query) const
             return a.first.startsName;
         if (a.first.wholeWords != b.first.wholeWords)
             return a.first.wholeWords > b.first.wholeWords;
-        const size_t lengthA = CharacterCount(a.second.name), lengthB = CharacterCount(b.second.name);
-        if (lengthA != lengthB)
-            return lengthA < lengthB;
+        if (a.first.length != b.first.length)
+            return a.first.length < b.first.length;
         return CompareItemNames(a.second.name, b.second.name) < 0;
     });
     std::vector<SFoodMatch> matches;
