@@ -6,7 +6,16 @@
 #include <wx/sizer.h>
 #include <wx/srchctrl.h>
 
+#include <gtk/gtk.h>
+
 namespace {
+
+/// The name a screen reader says for `widget`, the GTK side of `window`.
+void SetAccessibleName(wxWindow* window, GtkWidget* widget, const char* name)
+{
+    window->SetName(name);
+    atk_object_set_name(gtk_widget_get_accessible(widget), name);
+}
 
 std::string Escaped(const std::string& text)
 {
@@ -52,14 +61,14 @@ CFoodSearchPanel::CFoodSearchPanel(wxWindow* parent, const CFoodSearch& search, 
       m_finder(search), m_handlers(std::move(handlers))
 {
     m_pField = new wxSearchCtrl(this, wxID_ANY);
-    // The hint is also the field's accessible name.
     m_pField->SetDescriptiveText("Search foods");
-    m_pField->SetName("Search foods");
+    // The search entry names itself "Search" otherwise.
+    SetAccessibleName(m_pField, m_pField->GetHandle(), "Search foods");
     m_pField->ShowCancelButton(true);
 
     m_pResults = new wxDataViewCtrl(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                     wxDV_SINGLE | wxDV_NO_HEADER | wxDV_ROW_LINES);
-    m_pResults->SetName("Found foods");
+    SetAccessibleName(m_pResults, m_pResults->GtkGetTreeView(), "Found foods");
     m_pModel = new CFoodResultsModel(m_finder);
     m_pResults->AssociateModel(m_pModel);
     m_pModel->DecRef();

@@ -9,6 +9,8 @@
 
 #include <wx/menu.h>
 
+#include <gtk/gtk.h>
+
 namespace {
 
 /// Fruit: Apple with sizes 1 and 2, saved rows.
@@ -110,6 +112,7 @@ TEST_F(CCarbInfoPageTest, ASearchResultShowsItsLabelAndEscapeGivesTheTreeBack)
     const SFoodNode& small = *Fruit().children[0]->children[0];
     Select(small);
     CFoodSearchPanel& search = *Page().Search();
+    EXPECT_STREQ(atk_object_get_name(gtk_widget_get_accessible(search.Field()->GetHandle())), "Search foods");
     TypeInto(search.Field(), "app");
     EXPECT_FALSE(Page().Tree()->IsShown());
     ASSERT_EQ(search.Finder().RowCount(), 2u);
