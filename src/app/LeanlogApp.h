@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+class CProgramUpdates;
 class CStartupPrompts;
 struct CNewDietAnswers;
 
@@ -59,6 +60,10 @@ public:
     void SaveFoodItem(CFoodItem& item);
 
     CSettings& Settings() { return m_settings; }
+    /// The version checks and the program update's state (the designed
+    /// m_strPrcVersion, m_strConduitVersion, m_strExeVersion and
+    /// m_bUpdatePending live there, under its lock). Made when InitData reads the settings.
+    CProgramUpdates& Updates() { return *m_updates; }
     const CDataFolder& Folder() const { return m_folder; }
 
     // The shared model; members in the designed order.
@@ -75,9 +80,6 @@ public:
     std::uint32_t m_dwTimeout = 5000;                 ///< ms
     std::uint32_t m_dwTimeout2 = 60000;               ///< ms
     std::string m_strLastFoodCatDlDate;
-    std::string m_strPrcVersion;
-    std::string m_strConduitVersion;
-    std::string m_strExeVersion;
     std::int32_t m_nKetosisAnswer = -1;               ///< -1 not asked, 1 yes, 0 no
     bool m_bProteinDayNeeded = false;
     std::vector<std::int16_t> m_previousDietResults;  ///< pounds lost per earlier diet
@@ -110,4 +112,5 @@ private:
 
     CDataFolder m_folder;
     CSettings m_settings;
+    std::unique_ptr<CProgramUpdates> m_updates;
 };
