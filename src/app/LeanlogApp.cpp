@@ -2,6 +2,7 @@
 
 #include "app/StartupPrompts.h"
 #include "entry/FoodSearch.h"
+#include "update/ProgramUpdates.h"
 #include "store/DailyInfoRS.h"
 #include "store/FoodRecordsets.h"
 #include "store/PreferencesRS.h"
@@ -67,9 +68,8 @@ void CLeanlogApp::ReadSettings()
     m_dwTimeout2 = static_cast<std::uint32_t>(m_settings.Get(kTimeout2Setting));
     m_strDbPath = m_strAppDir + "/" + m_strDbFileName;
     m_settings.Set(kDatabasePathSetting, m_strDbPath);
-    m_strPrcVersion = m_settings.Get(kPrcVersionSetting);
-    m_strConduitVersion = m_settings.Get(kConduitVersionSetting);
-    m_strExeVersion = m_settings.Get(kExeVersionSetting);
+    m_updates = std::make_unique<CProgramUpdates>(m_settings, m_strAppDir, m_settings.Get(kServerUrlSetting),
+                                                  HttpClientOptionsFrom(m_settings));
 }
 
 void CLeanlogApp::OpenDatabase(SLoadFlags& flags)

@@ -14,6 +14,7 @@
 #include <vector>
 
 class CFoodSearch;
+class CProgramUpdates;
 class CStartupPrompts;
 struct CNewDietAnswers;
 
@@ -65,6 +66,10 @@ public:
     void IndexFoods();
 
     CSettings& Settings() { return m_settings; }
+    /// The version checks and the program update's state (the designed
+    /// m_strPrcVersion, m_strConduitVersion, m_strExeVersion and
+    /// m_bUpdatePending live there, under its lock). Made when InitData reads the settings.
+    CProgramUpdates& Updates() { return *m_updates; }
     const CDataFolder& Folder() const { return m_folder; }
 
     // The shared model; members in the designed order.
@@ -81,9 +86,6 @@ public:
     std::uint32_t m_dwTimeout = 5000;                 ///< ms
     std::uint32_t m_dwTimeout2 = 60000;               ///< ms
     std::string m_strLastFoodCatDlDate;
-    std::string m_strPrcVersion;
-    std::string m_strConduitVersion;
-    std::string m_strExeVersion;
     std::int32_t m_nKetosisAnswer = -1;               ///< -1 not asked, 1 yes, 0 no
     bool m_bProteinDayNeeded = false;
     std::vector<std::int16_t> m_previousDietResults;  ///< pounds lost per earlier diet
@@ -117,4 +119,5 @@ private:
     CDataFolder m_folder;
     CSettings m_settings;
     std::unique_ptr<CFoodSearch> m_pFoodSearch;   ///< points into m_foodItems
+    std::unique_ptr<CProgramUpdates> m_updates;
 };

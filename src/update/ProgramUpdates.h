@@ -1,6 +1,7 @@
 #pragma once
 
 #include "net/HttpClientOptions.h"
+#include "update/ReleaseSignature.h"
 
 #include <mutex>
 #include <optional>
@@ -23,6 +24,13 @@ inline constexpr std::string_view kConduitVersionPath = "/leanlog/getlastestcond
 inline constexpr std::string_view kExeVersionPath = "/Leanlog/getlatestexeversion.asp?user=%s&ItemNum=%c";
 inline constexpr std::string_view kUpdateArchiveName = "LeanlogUpdate.dat";
 inline constexpr std::string_view kUpdaterProgramName = "leanlog-updater";
+inline constexpr std::string_view kPrcFileName = "Leanlog.prc";
+inline constexpr std::string_view kConduitFileName = "LeanlogConduit.dll";
+/// Where files are fetched from: "/leanlog/" and the name from the version reply.
+inline constexpr std::string_view kDownloadFolderPath = "/leanlog/";
+/// The updater finds the data folder and the program to wait for here.
+inline constexpr std::string_view kUpdaterDataDirVariable = "LEANLOG_DATA_DIR";
+inline constexpr std::string_view kUpdaterWaitPidVariable = "LEANLOG_UPDATER_WAIT_PID";
 
 /// The answers of the "New Version Found" dialog, in its radio order.
 enum class ENewVersionAnswer { InstallNow = 0, InstallOnExit = 1, AskAgain = 2 };
@@ -32,6 +40,7 @@ struct SUpdaterStart
 {
     bool start = false;     ///< a downloaded update waits: start the updater
     bool autorun = false;   ///< with the argument "autorun"
+    std::string dataDir;    ///< where the update waits, for StartUpdater
 };
 
 /// The handheld application, conduit and program version checks and the
@@ -41,10 +50,14 @@ class CProgramUpdates
 {
 public:
     /// Versions from the settings; `appDir` is the data folder, where the
-    /// downloads go; `serverUrl` empty means no server.
-    CProgramUpdates(CSettings& settings, std::string appDir, std::string serverUrl, SHttpClientOptions options);
+    /// downloads go; `serverUrl` empty means no server. A program update is
+    /// taken only when signed by `trustedKey` (PEM; tests pass their own).
+    CProgramUpdates(CSettings& settings, std::string appDir, std::string serverUrl, SHttpClientOptions options,
+                    std::string trustedKey = std::string(TrustedReleaseKey()));
 
-    // Connection-check thread.
+    // Connection-check thread. A file is written (over a temporary) and its
+    // version recorded only after its whole download; a program update also
+    // needs its signature ("<file>.sig") to verify.
     void CheckPrcUpdate();
     void CheckConduitUpdate();
     void CheckExeUpdate();
@@ -70,9 +83,30 @@ private:
     bool m_bUpdatePending = false;
     bool m_bUpdateAsked = false;
     bool m_bInstallNow = false;
-    // plus what the implementation needs (settings, appDir, server URL, options)
+
+    /// The reply of a version request; nullopt when it has no usable version and file.
+    std::optional<SVersionReply> AskVersion(std::string_view pathFormat, std::string_view what) const;
+    /// The whole body of "/leanlog/<file>" when it arrived with status 200.
+    std::optional<std::string> Download(const std::string& file) const;
+    /// The reply names a newer version than `current` and a plain file name.
+    bool IsUsableNewer(const SVersionReply& reply, const std::string& current, std::string_view what) const;
+    bool WriteDownload(std::string_view name, const std::string& bytes) const;
+    /// Copies Leanlog.prc into <data folder>/Handheld/<first user>/Install/.
+    void QueueForHandheld() const;
+    void Trace(std::string_view text) const;
+
+    CSettings& m_settings;
+    const std::string m_strAppDir;
+    const std::string m_serverUrl;
+    const SHttpClientOptions m_options;
+    const std::string m_trustedKey;
 };
 
 /// Starts `leanlog-updater` from `programDir`, detached, with "autorun" or
-/// no argument; a missing updater is not reported.
-void StartUpdater(const std::string& programDir, bool autorun);
+/// no argument; a missing updater is not reported. It is told the data
+/// folder (empty: the one it finds itself) and this process's id, to wait
+/// for its end, through kUpdaterDataDirVariable and kUpdaterWaitPidVariable.
+void StartUpdater(const std::string& programDir, bool autorun, const std::string& dataDir = {});
+
+/// The folder of the running executable, where the updater lies; "" when unknown.
+std::string RunningProgramDir();

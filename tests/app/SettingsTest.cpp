@@ -1,6 +1,7 @@
 #include "app/LeanlogApp.h"
 #include "app/Settings.h"
 #include "support/TestDiet.h"
+#include "update/ProgramUpdates.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,6 @@ TEST(Settings, StartupReadsThemAndKeepsTheLastFoodDownloadDateBeforeOverwritingI
     auto app = StartFirstDiet(dir, Answers(2026, 1, 15, 150));
     EXPECT_EQ(app->m_dwTimeout, 250u);
     EXPECT_EQ(app->m_dwTimeout2, 900u);
-    EXPECT_EQ(app->m_strExeVersion, "0001.0002.0000");
-    EXPECT_EQ(app->m_strPrcVersion, "0001.0001.0005");
+    EXPECT_EQ(app->Updates().ExeVersion(), "0001.0002.0000");
+    EXPECT_EQ(app->Updates().PrcVersion(), "0001.0001.0005");
 }

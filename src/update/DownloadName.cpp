@@ -1,0 +1,17 @@
+#include "update/DownloadName.h"
+
+#include <algorithm>
+
+namespace {
+constexpr size_t kMaxDownloadNameBytes = 100;
+}
+
+bool IsPlainDownloadName(std::string_view name)
+{
+    if (name.empty() || name.size() > kMaxDownloadNameBytes || name == "." || name == "..")
+        return false;
+    return std::none_of(name.begin(), name.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return c == '/' || c == '\\' || byte < 0x20 || byte == 0x7f;
+    });
+}
