@@ -2,11 +2,11 @@
 
 #include "app/StartupPrompts.h"
 #include "entry/FoodSearch.h"
-#include "update/ProgramUpdates.h"
 #include "store/DailyInfoRS.h"
 #include "store/FoodRecordsets.h"
 #include "store/PreferencesRS.h"
 #include "store/Schema.h"
+#include "update/ProgramUpdates.h"
 
 #include <sys/stat.h>
 
