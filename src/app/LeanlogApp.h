@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+class CBannerCatalogue;
 class CStartupPrompts;
 struct CNewDietAnswers;
 
@@ -110,4 +111,14 @@ private:
 
     CDataFolder m_folder;
     CSettings m_settings;
+
+    // The banner catalogue; declared after the settings it writes, so it ends first.
+public:
+    /// Creates the catalogue (ServerURL, the HTTP options, m_bOnline) and loads it.
+    void LoadBannerSettings();
+    /// Null until LoadBannerSettings.
+    CBannerCatalogue* Banners() { return m_banners.get(); }
+
+private:
+    std::unique_ptr<CBannerCatalogue> m_banners;
 };
