@@ -1,6 +1,7 @@
 #include "app/LeanlogApp.h"
 
 #include "app/StartupPrompts.h"
+#include "banners/BannerCatalogue.h"
 #include "entry/FoodSearch.h"
 #include "store/DailyInfoRS.h"
 #include "store/FoodRecordsets.h"
@@ -44,6 +45,13 @@ CLeanlogApp::CLeanlogApp(const CDataFolder& folder)
 }
 
 CLeanlogApp::~CLeanlogApp() = default;
+
+void CLeanlogApp::LoadBannerSettings()
+{
+    m_banners = std::make_unique<CBannerCatalogue>(m_settings, m_folder.path, m_settings.Get(kServerUrlSetting),
+                                                   HttpClientOptionsFrom(m_settings), m_bOnline);
+    m_banners->LoadBannerSettings();
+}
 
 CLeanlogApp::EStartup CLeanlogApp::InitData(CStartupPrompts& prompts)
 {

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+class CBannerCatalogue;
 class CFoodSearch;
 class CProgramUpdates;
 class CStartupPrompts;
@@ -120,4 +121,14 @@ private:
     CSettings m_settings;
     std::unique_ptr<CFoodSearch> m_pFoodSearch;   ///< points into m_foodItems
     std::unique_ptr<CProgramUpdates> m_updates;
+
+    // The banner catalogue; declared after the settings it writes, so it ends first.
+public:
+    /// Creates the catalogue (ServerURL, the HTTP options, m_bOnline) and loads it.
+    void LoadBannerSettings();
+    /// Null until LoadBannerSettings.
+    CBannerCatalogue* Banners() { return m_banners.get(); }
+
+private:
+    std::unique_ptr<CBannerCatalogue> m_banners;
 };
