@@ -71,6 +71,10 @@ public:
     /// m_strPrcVersion, m_strConduitVersion, m_strExeVersion and
     /// m_bUpdatePending live there, under its lock). Made when InitData reads the settings.
     CProgramUpdates& Updates() { return *m_updates; }
+    /// Creates the sponsor banner catalogue (ServerURL, the HTTP options, m_bOnline) and loads it.
+    void LoadBannerSettings();
+    /// Null until LoadBannerSettings.
+    CBannerCatalogue* Banners() { return m_banners.get(); }
     const CDataFolder& Folder() const { return m_folder; }
 
     // The shared model; members in the designed order.
@@ -121,14 +125,6 @@ private:
     CSettings m_settings;
     std::unique_ptr<CFoodSearch> m_pFoodSearch;   ///< points into m_foodItems
     std::unique_ptr<CProgramUpdates> m_updates;
-
-    // The banner catalogue; declared after the settings it writes, so it ends first.
-public:
-    /// Creates the catalogue (ServerURL, the HTTP options, m_bOnline) and loads it.
-    void LoadBannerSettings();
-    /// Null until LoadBannerSettings.
-    CBannerCatalogue* Banners() { return m_banners.get(); }
-
-private:
+    /// Declared after the settings it writes, so it ends first.
     std::unique_ptr<CBannerCatalogue> m_banners;
 };
