@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "banners/BannerPages.h"
+#include "banners/BannerReplies.h"
 #include "banners/BuiltInBannerFiles.h"
 #include "banners/GetBannerInfoThread.h"
 #include "base/FileText.h"
@@ -13,7 +14,6 @@
 
 namespace {
 
-constexpr std::string_view kBuiltInId = "Channels";
 /// A settings file can be edited by hand; a count beyond this is not a catalogue of ours.
 constexpr long kMaxStoredCount = 1000;
 
@@ -147,7 +147,7 @@ void CBannerCatalogue::CreateBuiltInChannel()
 {
     auto channel = std::make_unique<CChannel>();
     channel->m_nIndex = 0;
-    channel->m_strID = kBuiltInId;
+    channel->m_strID = kBuiltInChannelId;
     channel->m_strName = "Channel List";
     channel->m_strDescription = "Shows all channels playing and their contents";
     m_settings.SetText("ChannelID0", channel->m_strID);
@@ -160,7 +160,7 @@ void CBannerCatalogue::CreateBuiltInChannel()
     auto banner = std::make_unique<CBanner>();
     banner->m_pChannel = channel.get();
     banner->m_nIndex = 0;
-    banner->m_strID = kBuiltInId;
+    banner->m_strID = kBuiltInChannelId;
     banner->m_strName = "Channel List";
     banner->m_strBanner = "XchBanner2.jpg";
     banner->m_strDestURL = m_strServerUrl.empty() ? "" : m_strServerUrl + "/leanlog/";

@@ -12,13 +12,6 @@
 
 namespace {
 
-/// The built-in channel and banner are ours; the feed may not name them.
-constexpr std::string_view kBuiltInId = "Channels";
-
-bool IsUsableId(const std::string& id)
-{
-    return IsPlainName(id) && id != kBuiltInId;
-}
 
 } // namespace
 
@@ -83,7 +76,8 @@ void CBannerCatalogue::MergeChannelInfo(CChannel& channel, const SChannelInfoRep
     for (auto& banner : channel.m_banners)
         banner->m_bPresent = false;
     for (const std::string& id : reply.bannerIds) {
-        if (IsUsableId(id))
+        // Banner settings are keyed by the banner ID alone: the built-in one's are ours.
+        if (IsPlainName(id) && id != kBuiltInChannelId)
             FindOrAddBanner(channel, id)->m_bPresent = true;
         else
             Trace("banner ID refused: " + id);
@@ -107,7 +101,7 @@ void CBannerCatalogue::RefreshChannels()
     m_bOnline = true;
     std::vector<std::string> ids;
     for (const std::string& id : listed) {
-        if (!IsUsableId(id))
+        if (!IsUsableChannelId(id))
             Trace("channel ID refused: " + id);
         else if (std::find(ids.begin(), ids.end(), id) == ids.end())
             ids.push_back(id);

@@ -2,6 +2,8 @@
 
 #include "update/Cp1252.h"
 
+#include <algorithm>
+#include <cctype>
 #include <limits>
 
 namespace {
@@ -127,15 +129,22 @@ std::optional<SBannerInfoReply> ParseBannerInfoReply(std::string_view reply)
     return info;
 }
 
-bool IsPlainName(std::string_view name)
+bool IsUsableChannelId(std::string_view id)
 {
-    if (name.empty() || name.size() > kMaxPlainNameBytes || name == "." || name == "..")
+    if (!IsPlainName(id))
         return false;
-    for (const char c : name) {
-        const auto value = static_cast<unsigned char>(c);
-        if (value < 32 || value == 127 || c == '/' || c == '\\')
+    const auto sameLetters = [](std::string_view a, std::string_view b) {
+        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               });
+    };
+    for (const std::string_view own : {kBuiltInChannelId, std::string_view("Handheld"), std::string_view("Backups")})
+        if (sameLetters(id, own))
             return false;
-    }
+    // By prefix, so the database's journal, the settings' temporaries and the downloads' signatures count too.
+    for (const std::string_view stem : {"Leanlog", "RiRedo"})
+        if (id.size() >= stem.size() && sameLetters(id.substr(0, stem.size()), stem))
+            return false;
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/PlainName.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,8 +16,6 @@
 inline constexpr size_t kMaxChannelsPerList = 100;
 inline constexpr size_t kMaxBannersPerChannel = 100;
 inline constexpr int kMaxFilesPerBanner = 32;
-/// Longest channel ID, banner ID or file name used as a folder or file name, bytes.
-inline constexpr size_t kMaxPlainNameBytes = 100;
 
 struct SChannelInfoReply
 {
@@ -53,10 +53,13 @@ std::optional<SChannelInfoReply> ParseChannelInfoReply(std::string_view reply);
 /// the drop height, with at most kMaxFilesPerBanner files.
 std::optional<SBannerInfoReply> ParseBannerInfoReply(std::string_view reply);
 
-/// True when `name` may become a folder or file name under the data folder:
-/// not empty, ".", or "..", no "/" or "\\", no NUL or other control byte,
-/// at most kMaxPlainNameBytes bytes.
-bool IsPlainName(std::string_view name);
+/// The built-in channel's and banner's ID; the feed may not use it.
+inline constexpr std::string_view kBuiltInChannelId = "Channels";
+/// True for a channel ID the feed may use: a plain name that is neither the
+/// built-in channel's nor one of the names the program keeps in the data
+/// folder (its database, settings, lock, downloads, Handheld, Backups), whose
+/// place a channel folder would otherwise take.
+bool IsUsableChannelId(std::string_view id);
 
 /// C's atoi without its undefined overflow: blanks, a sign, digits; values
 /// beyond 32 bits are clamped.

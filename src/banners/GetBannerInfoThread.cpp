@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr std::string_view kBuiltInId = "Channels";
-
 std::string TrimLineEnds(std::string text)
 {
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' '))
@@ -74,7 +72,7 @@ CBanner* CBannerCatalogue::GetBannerInfo(CBanner& banner, const std::string& id)
     const auto info = reply ? ParseBannerInfoReply(*reply) : std::nullopt;
     if (!info)
         return nullptr;
-    if (!IsPlainName(info->channelId) || info->channelId == kBuiltInId) {
+    if (!IsUsableChannelId(info->channelId)) {
         Trace("banner " + id + ": channel ID refused: " + info->channelId);
         return nullptr;
     }

@@ -3,7 +3,7 @@
 #include "app/Settings.h"
 #include "base/FileText.h"
 #include "net/HttpClient.h"
-#include "update/DownloadName.h"
+#include "base/PlainName.h"
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -137,7 +137,7 @@ bool CProgramUpdates::IsUsableNewer(const SVersionReply& reply, const std::strin
 {
     if (reply.version <= current)
         return false;
-    if (!IsPlainDownloadName(reply.file)) {
+    if (!IsPlainName(reply.file)) {
         Trace(std::string(what) + " " + reply.version + " refused: the reply's file name is not a plain name");
         return false;
     }

@@ -90,6 +90,23 @@ TEST(BannerReplies, PlainNames)
         EXPECT_EQ(IsPlainName(c.name), c.plain) << c.name;
 }
 
+TEST(BannerReplies, ChannelIdsNeverTakeTheDataFoldersOwnNames)
+{
+    const struct { std::string_view id; bool usable; } cases[] = {
+        {"recipes", true},
+        {"Leanlog.lock", false},
+        {"Channels", false},
+        {"handheld", false},           // a channel folder there would become the first handheld user
+        {"Backups", false},
+        {"RiRedo.mdb-journal", false},
+        {"Leanlog.ini", false},
+        {"LeanlogUpdate.dat.sig", false},
+        {"../x", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsUsableChannelId(c.id), c.usable) << c.id;
+}
+
 TEST(BannerReplies, NumbersReadAsAtoiWithoutOverflow)
 {
     const struct { std::string_view text; std::int32_t value; } cases[] = {

@@ -1,7 +1,6 @@
 #include "app/Settings.h"
 #include "net/support/ScriptedServer.h"
 #include "support/TempDataDir.h"
-#include "update/DownloadName.h"
 #include "update/ProgramUpdates.h"
 #include "update/ReleaseArchive.h"
 
@@ -90,15 +89,6 @@ TEST(ProgramUpdates, VersionReplyMarkersAreFoundInOrder)
             EXPECT_EQ(reply->file, c.expected->file) << c.body;
         }
     }
-}
-
-TEST(ProgramUpdates, OnlyPlainNamesBecomeFiles)
-{
-    for (const std::string& name : std::vector<std::string>{"", ".", "..", "../Leanlog.prc", "a\\b", std::string("a\0b", 3), "a\x7f", "a\nb",
-                                   std::string(101, 'a')})
-        EXPECT_FALSE(IsPlainDownloadName(name)) << name;
-    EXPECT_TRUE(IsPlainDownloadName(std::string(100, 'a')));
-    EXPECT_TRUE(IsPlainDownloadName("..Leanlog.prc"));
 }
 
 TEST(ProgramUpdates, AHandheldFileIsStoredRecordedAndQueuedOnlyAfterAWholeDownload)

@@ -1,14 +1,10 @@
-#include "update/DownloadName.h"
+#include "base/PlainName.h"
 
 #include <algorithm>
 
-namespace {
-constexpr size_t kMaxDownloadNameBytes = 100;
-}
-
-bool IsPlainDownloadName(std::string_view name)
+bool IsPlainName(std::string_view name)
 {
-    if (name.empty() || name.size() > kMaxDownloadNameBytes || name == "." || name == "..")
+    if (name.empty() || name.size() > kMaxPlainNameBytes || name == "." || name == "..")
         return false;
     return std::none_of(name.begin(), name.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);
