@@ -1,0 +1,1 @@
+GOOD<0001.0001.0006>[LeanlogConduit-0001.0001.0006.dll]
