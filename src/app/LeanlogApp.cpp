@@ -2,6 +2,7 @@
 
 #include "app/StartupPrompts.h"
 #include "update/ProgramUpdates.h"
+#include "banners/BannerCatalogue.h"
 #include "store/DailyInfoRS.h"
 #include "store/FoodRecordsets.h"
 #include "store/PreferencesRS.h"
@@ -40,6 +41,13 @@ std::optional<std::int16_t> PastDietResult(CDatabase& db, const std::string& tab
 CLeanlogApp::CLeanlogApp(const CDataFolder& folder) : m_folder(folder), m_settings(folder.SettingsFile()) {}
 
 CLeanlogApp::~CLeanlogApp() = default;
+
+void CLeanlogApp::LoadBannerSettings()
+{
+    m_banners = std::make_unique<CBannerCatalogue>(m_settings, m_folder.path, m_settings.Get(kServerUrlSetting),
+                                                   HttpClientOptionsFrom(m_settings), m_bOnline);
+    m_banners->LoadBannerSettings();
+}
 
 CLeanlogApp::EStartup CLeanlogApp::InitData(CStartupPrompts& prompts)
 {

@@ -14,6 +14,7 @@
 #include <vector>
 
 class CProgramUpdates;
+class CBannerCatalogue;
 class CStartupPrompts;
 struct CNewDietAnswers;
 
@@ -113,4 +114,14 @@ private:
     CDataFolder m_folder;
     CSettings m_settings;
     std::unique_ptr<CProgramUpdates> m_updates;
+
+    // The banner catalogue; declared after the settings it writes, so it ends first.
+public:
+    /// Creates the catalogue (ServerURL, the HTTP options, m_bOnline) and loads it.
+    void LoadBannerSettings();
+    /// Null until LoadBannerSettings.
+    CBannerCatalogue* Banners() { return m_banners.get(); }
+
+private:
+    std::unique_ptr<CBannerCatalogue> m_banners;
 };

@@ -14,6 +14,9 @@
 
 class CSettings;
 class CChannel;
+class CGetBannerInfoThread;
+struct SBannerInfoReply;
+struct SChannelInfoReply;
 
 /// One sponsor banner of a channel. Owned by its channel; guarded by the
 /// catalogue's lock.
@@ -155,6 +158,61 @@ public:
 
     /// Guards every member above; held by the public operations.
     mutable std::recursive_mutex m_mutex;
-    // private helpers (FindOrAddChannel, FindOrAddBanner, GetBannerInfo,
-    // DownloadFile, the download threads) are the implementer's.
+
+    /// The banner download of a CGetBannerInfoThread (its worker thread):
+    /// the banner when its description and files arrived, else null.
+    CBanner* GetBannerInfo(CBanner& banner, const std::string& id);
+    /// Fetches `url` into `path` through a temporary beside it; the target
+    /// changes only after a whole 200 reply. Worker threads; no lock needed.
+    bool DownloadFile(const std::string& path, const std::string& url) const;
+
+private:
+    friend class CGetBannerInfoThread;
+
+    // Everything below runs with m_mutex held unless it says otherwise.
+    CChannel* FindOrAddChannel(const std::string& id);
+    CBanner* FindOrAddBanner(CChannel& channel, const std::string& id);
+    void CreateBuiltInChannel();
+    void PlaceBuiltInFiles() const;
+    void LoadBanner(CChannel& channel, CBanner& banner);
+    void WriteBannerSettings(const CBanner& banner);
+    void WriteChannelBannerList(CChannel& channel);
+    void WriteChannelNumbers();
+    void MergeChannelInfo(CChannel& channel, const SChannelInfoReply& reply);
+    /// Takes a channel or banner out of the catalogue, keeping the object
+    /// alive: a download thread may still point at it.
+    void Retire(std::unique_ptr<CChannel> channel);
+    void Retire(std::unique_ptr<CBanner> banner);
+    /// Keeps the app and viewer selections on live channels and banners.
+    void RepairSelections();
+    void StoreBannerInfo(CBanner& banner, const std::string& id, const SBannerInfoReply& reply);
+    bool IsSkipped(const CBanner& banner) const;
+    void ShowBanner(CBanner& banner);
+    /// The next banner of the app channel that is not skipped, or null.
+    CBanner* FindNextAppBanner();
+    void StartDownload(CBanner& banner);
+    void StartDownloadsOfUnnamedBanners();
+    std::string BannerFolder(const CChannel& channel, const CBanner& banner) const;
+    SBannerView ViewOf(const CBanner& banner) const;
+    /// Fetches one reply of the feed; no lock held.
+    std::optional<std::string> Fetch(const std::string& path) const;
+    void Trace(std::string_view text) const;
+
+    // Sink calls: made with m_mutex released.
+    void NotifyAppBanner();
+    void NotifyChannelsChanged();
+
+    CSettings& m_settings;
+    std::string m_strServerUrl;
+    SHttpClientOptions m_options;
+    std::atomic<bool>& m_bOnline;
+    std::vector<std::unique_ptr<CChannel>> m_retiredChannels;
+    std::vector<std::unique_ptr<CBanner>> m_retiredBanners;
+
+    std::mutex m_sinkMutex;   ///< guards m_pSink; taken before m_mutex, never while m_mutex is held
+    IBannerBarSink* m_pSink = nullptr;
+
+    std::mutex m_threadsMutex;   ///< guards m_threads; taken after m_mutex when both are held
+    std::vector<std::unique_ptr<CGetBannerInfoThread>> m_threads;
+    std::atomic<bool> m_bStopping{false};
 };

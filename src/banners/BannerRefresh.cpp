@@ -1,0 +1,160 @@
+// The catalogue refresh: the channel list and channel info requests and
+// their merge. Network replies are fetched with the lock released, then
+// merged in one step under it, so the bar never waits for the network.
+#include "banners/BannerCatalogue.h"
+
+#include "app/Settings.h"
+#include "banners/BannerReplies.h"
+#include "banners/BannerRequests.h"
+#include "net/HttpClient.h"
+
+#include <algorithm>
+
+namespace {
+
+/// The built-in channel and banner are ours; the feed may not name them.
+constexpr std::string_view kBuiltInId = "Channels";
+
+bool IsUsableId(const std::string& id)
+{
+    return IsPlainName(id) && id != kBuiltInId;
+}
+
+} // namespace
+
+std::optional<std::string> CBannerCatalogue::Fetch(const std::string& path) const
+{
+    if (m_strServerUrl.empty())
+        return std::nullopt;
+    HttpClient client(m_options);
+    const std::string url = m_strServerUrl + path;
+    if (client.Open("GET", url) != 0) {
+        Trace("not a URL: " + url);
+        return std::nullopt;
+    }
+    client.AddRequestHeader("User-Agent", kHttpUserAgent);
+    client.AddRequestHeader("Accept", "*/*");
+    if (const int result = client.Send(); result != kHttpOk || client.GetStatusCode() != 200) {
+        Trace(url + " failed (" + std::to_string(result) + "): " + client.GetFailureText());
+        return std::nullopt;
+    }
+    return std::string(client.GetBody() ? client.GetBody() : "", client.GetBodyLength());
+}
+
+bool CBannerCatalogue::GetChannelList(std::vector<std::string>& list)
+{
+    std::string sponsor;
+    std::string beta;
+    {
+        std::lock_guard lock(m_mutex);
+        sponsor = m_strSponsorId;
+        beta = std::to_string(m_nBetaId);
+    }
+    const auto reply = Fetch(FeedRequestPath(kChannelListPath, {sponsor, beta}));
+    auto ids = reply ? ParseChannelListReply(*reply) : std::nullopt;
+    if (!ids)
+        return false;
+    list = std::move(*ids);
+    return true;
+}
+
+bool CBannerCatalogue::GetChannelInfo(CChannel& channel)
+{
+    std::string path;
+    {
+        std::lock_guard lock(m_mutex);
+        path = FeedRequestPath(kChannelInfoPath, {channel.m_strID, m_strSponsorId, std::to_string(m_nBetaId)});
+    }
+    const auto reply = Fetch(path);
+    const auto info = reply ? ParseChannelInfoReply(*reply) : std::nullopt;
+    if (!info)
+        return false;
+    std::lock_guard lock(m_mutex);
+    MergeChannelInfo(channel, *info);
+    return true;
+}
+
+void CBannerCatalogue::MergeChannelInfo(CChannel& channel, const SChannelInfoReply& reply)
+{
+    channel.m_strName = reply.name;
+    channel.m_strDescription = reply.description;
+    m_settings.SetText("ChannelName_" + channel.m_strID, channel.m_strName);
+    m_settings.SetText("ChannelDesc_" + channel.m_strID, channel.m_strDescription);
+    for (auto& banner : channel.m_banners)
+        banner->m_bPresent = false;
+    for (const std::string& id : reply.bannerIds) {
+        if (IsUsableId(id))
+            FindOrAddBanner(channel, id)->m_bPresent = true;
+        else
+            Trace("banner ID refused: " + id);
+    }
+    // Removed banners keep their settings values, as removed channels do.
+    auto& banners = channel.m_banners;
+    const auto kept = std::stable_partition(banners.begin(), banners.end(), [](const auto& b) { return b->m_bPresent; });
+    for (auto it = kept; it != banners.end(); ++it)
+        Retire(std::move(*it));
+    banners.erase(kept, banners.end());
+    WriteChannelBannerList(channel);
+}
+
+void CBannerCatalogue::RefreshChannels()
+{
+    std::vector<std::string> listed;
+    if (!GetChannelList(listed)) {
+        m_bOnline = false;
+        return;
+    }
+    m_bOnline = true;
+    std::vector<std::string> ids;
+    for (const std::string& id : listed) {
+        if (!IsUsableId(id))
+            Trace("channel ID refused: " + id);
+        else if (std::find(ids.begin(), ids.end(), id) == ids.end())
+            ids.push_back(id);
+    }
+    std::string sponsor;
+    std::string beta;
+    {
+        std::lock_guard lock(m_mutex);
+        sponsor = m_strSponsorId;
+        beta = std::to_string(m_nBetaId);
+    }
+    std::vector<std::optional<SChannelInfoReply>> infos;
+    for (const std::string& id : ids) {
+        if (m_bStopping)
+            return;
+        const auto reply = Fetch(FeedRequestPath(kChannelInfoPath, {id, sponsor, beta}));
+        infos.push_back(reply ? ParseChannelInfoReply(*reply) : std::nullopt);
+    }
+
+    bool changed = false;
+    {
+        std::lock_guard lock(m_mutex);
+        for (size_t c = 1; c < m_channels.size();) {
+            if (std::find(ids.begin(), ids.end(), m_channels[c]->m_strID) == ids.end()) {
+                Retire(std::move(m_channels[c]));
+                m_channels.erase(m_channels.begin() + static_cast<std::ptrdiff_t>(c));
+                changed = true;
+            } else {
+                ++c;
+            }
+        }
+        for (size_t i = 0; i < ids.size(); ++i) {
+            // A channel whose description did not arrive is left as it was (and not added).
+            if (!infos[i])
+                continue;
+            CChannel* channel = FindOrAddChannel(ids[i]);
+            changed = changed || channel->m_strName != infos[i]->name ||
+                      channel->m_strDescription != infos[i]->description;
+            MergeChannelInfo(*channel, *infos[i]);
+        }
+        if (changed) {
+            WriteChannelNumbers();
+            WriteChannelListPage();
+        }
+        RepairSelections();
+        StartDownloadsOfUnnamedBanners();
+    }
+    if (changed)
+        NotifyChannelsChanged();
+}
