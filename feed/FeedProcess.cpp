@@ -44,14 +44,17 @@ bool Accepts(int port)
 
 } // namespace
 
-CFeedProcess::CFeedProcess() : m_port(FreePort())
+CFeedProcess::CFeedProcess(const std::string& content) : m_port(FreePort())
 {
     // The feed ends with this process even when it dies before Stop.
     std::vector<std::string> env{"LEANLOG_BUILD_DIR=" LEANLOG_BUILD_DIR,
-                                 "LEANLOG_FEED_WATCH_PID=" + std::to_string(getpid())};
-    for (char** e = environ; *e; ++e)
-        if (std::string_view(*e).rfind("LEANLOG_BUILD_DIR=", 0) != 0)   // ours must win
+                                 "LEANLOG_FEED_WATCH_PID=" + std::to_string(getpid()),
+                                 "LEANLOG_FEED_CONTENT=" + content};
+    for (char** e = environ; *e; ++e) {
+        const std::string_view entry(*e);
+        if (entry.rfind("LEANLOG_BUILD_DIR=", 0) != 0 && entry.rfind("LEANLOG_FEED_CONTENT=", 0) != 0)   // ours must win
             env.emplace_back(*e);
+    }
     std::vector<char*> envp;
     for (auto& e : env)
         envp.push_back(e.data());

@@ -8,7 +8,8 @@
 class CFeedProcess
 {
 public:
-    CFeedProcess();
+    /// `content`: the content root under <build>/feed ("www", or "hostile" for unsafe replies).
+    explicit CFeedProcess(const std::string& content = "www");
     ~CFeedProcess() { Stop(); }
     CFeedProcess(const CFeedProcess&) = delete;
     CFeedProcess& operator=(const CFeedProcess&) = delete;

@@ -81,7 +81,6 @@ CBanner* CBannerCatalogue::GetBannerInfo(CBanner& banner, const std::string& id)
     std::string folder;
     {
         std::lock_guard lock(m_mutex);
-        banner.m_bDownloading = true;
         CChannel* channel = FindOrAddChannel(info->channelId);
         banner.m_pChannel = channel;
         folder = m_strAppDir + "/" + channel->m_strID + "/" + id;

@@ -1,0 +1,3 @@
+recipes
+fitness
+shop

@@ -1,0 +1,7 @@
+../outside
+..
+Channels
+bad\name
+evil
+missing
+garbage
