@@ -36,7 +36,9 @@ std::optional<SReleaseProgram> TakeProgram(std::string_view& rest, std::string& 
     const std::string_view sizeText = line.substr(space + 1);
     size_t size = 0;
     const auto [end, error] = std::from_chars(sizeText.data(), sizeText.data() + sizeText.size(), size);
-    if (error != std::errc() || end != sizeText.data() + sizeText.size() || sizeText.empty() ||
+    // One spelling per size: what the signature covers reads one way only.
+    const bool leadingZero = sizeText.size() > 1 && sizeText[0] == '0';
+    if (error != std::errc() || end != sizeText.data() + sizeText.size() || sizeText.empty() || leadingZero ||
         size > kMaxReleaseProgramBytes) {
         why = "the size of " + program.name + " is not a number up to the limit";
         return std::nullopt;

@@ -9,7 +9,11 @@
 
 bool AskInDialog(int argc, char** argv, const std::string& question, bool& yes)
 {
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    if (!set("DISPLAY") && !set("WAYLAND_DISPLAY"))
         return false;
     wxApp::SetInstance(new wxApp);
     if (!wxEntryStart(argc, argv))
