@@ -3,6 +3,8 @@
 #include "ui/controls/WxText.h"
 
 #include <wx/filename.h>
+#include <wx/panel.h>
+#include <wx/sizer.h>
 #include <wx/utils.h>
 
 #include <algorithm>
@@ -13,6 +15,8 @@ namespace {
 const wxSize kPopupTemplate(315, 46);
 
 constexpr int kIdPopupBrowser = 1008;
+constexpr int kEdgeWidth = 1;
+const wxColour kEdgeColour(0x60, 0x60, 0x60);
 
 constexpr std::string_view kAboutPrefix = "about:";
 
@@ -30,12 +34,17 @@ void ShowBannerPage(CHtmlBrowser& browser, const std::string& url)
 
 CBannerPopup::CBannerPopup(wxWindow* owner, const std::string& pageUrl, int dropWidth)
     : wxFrame(owner, wxID_ANY, "", wxDefaultPosition, wxDefaultSize,
-              wxFRAME_TOOL_WINDOW | wxFRAME_NO_TASKBAR | wxFRAME_FLOAT_ON_PARENT | wxBORDER_SIMPLE),
+              wxFRAME_TOOL_WINDOW | wxFRAME_NO_TASKBAR | wxFRAME_FLOAT_ON_PARENT | wxBORDER_NONE),
       m_strPageUrl(pageUrl), m_nDropWidth(dropWidth), m_timer(this)
 {
     SetClientSize(m_nDropWidth, ConvertDialogToPixels(kPopupTemplate).y);
-    m_wndBrowser.Create(this, kIdPopupBrowser, nullptr);
-    // The frame's only child fills its client area.
+    // A thin dark edge keeps a white page apart from the window under it.
+    auto* edge = new wxPanel(this);
+    edge->SetBackgroundColour(kEdgeColour);
+    m_wndBrowser.Create(edge, kIdPopupBrowser, nullptr);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(m_wndBrowser.View(), wxSizerFlags(1).Expand().Border(wxALL, kEdgeWidth));
+    edge->SetSizer(sizer);
     ShowBannerPage(m_wndBrowser, m_strPageUrl);
     Bind(wxEVT_TIMER, &CBannerPopup::OnTimer, this);
     m_timer.Start(kGrowthIntervalMs);

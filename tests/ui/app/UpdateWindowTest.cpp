@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, CNewVersionTest,
                          testing::Values(SAnswerCase{"InstallNow", ENewVersionAnswer::InstallNow, true, "1\nautorun\n"},
                                          SAnswerCase{"InstallOnExit", ENewVersionAnswer::InstallOnExit, false, "0\n"},
                                          SAnswerCase{"AskAgain", ENewVersionAnswer::AskAgain, false, nullptr}),
-                         [](const testing::TestParamInfo<SAnswerCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<SAnswerCase>& c) { return std::string(c.param.name); });
 
 TEST_F(CFeedDesktopTest, CheckForOnlineUpdateAsksFirstAndThenChecks)
 {

@@ -72,6 +72,7 @@ TEST_F(CMainFrameTest, MenusStatusBarAndBannerAroundTheView)
     EXPECT_LE(std::abs(left.x - (browser.x - left.width) / 2), 1);
     EXPECT_LE(std::abs((banner.GetSize().x - right.GetRight() - 1) - left.x), 1);
     EXPECT_LE(right.GetBottom(), banner.GetSize().y) << "the lists fit in the strip";
+    SaveScreenshot(Frame(), "frame-banner-bar");
 
     // However narrow the frame is made, the view keeps 800 pixels.
     Frame()->SetSize(600, 520);
