@@ -1,14 +1,12 @@
 // The desktop program against the real feed: the start-up connection check
-// finds the feed's newer program, "New Version Found" asks once, and the
+// downloads the feed's newer program, "New Version Found" asks once, and the
 // exit step starts leanlog-updater as answered; File > Check for Online
 // Update asks before it checks.
 #include "harness/DialogDriving.h"
 
 #include "FeedProcess.h"
 #include "app/Settings.h"
-#include "support/TempDataDir.h"
 #include "ui/dialogs/NewVersionDlg.h"
-#include "update/ProgramUpdates.h"
 
 #include <wx/radiobut.h>
 
@@ -16,24 +14,10 @@
 #include <filesystem>
 #include <fstream>
 
-namespace {
-
 using namespace std::chrono_literals;
 
-/// A leanlog-updater that writes its argument count and arguments, one a line, to "arguments" beside it.
-void PlaceRecordingUpdater(const std::string& folder)
-{
-    const std::string path = folder + "/" + std::string(kUpdaterProgramName);
-    std::ofstream(path) << "#!/bin/sh\n"
-                           "out=\"$(dirname \"$0\")/arguments\"\n"
-                           "printf '%s\\n' \"$#\" \"$@\" > \"$out.tmp\" && mv \"$out.tmp\" \"$out\"\n";
-    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
-}
-
-} // namespace
-
-/// A diet whose settings name the running feed, started with a recording
-/// updater; the start-up check has finished.
+/// A diet whose settings name the running feed, started with an updater
+/// that records its arguments; the start-up check has finished.
 class CFeedDesktopTest : public CDesktopTest
 {
 protected:
@@ -44,7 +28,9 @@ protected:
         ASSERT_TRUE(m_feed.Running());
         MakeWeighedDiet(m_dir, 5, {200, 199});
         CSettings(m_dir.Folder().SettingsFile()).Set(kServerUrlSetting, m_feed.Url());
-        PlaceRecordingUpdater(m_updaterDir.Path());
+        const std::string updater = m_updaterDir.File(std::string(kUpdaterProgramName));
+        std::ofstream(updater) << "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"$0.args\"\n";
+        std::filesystem::permissions(updater, std::filesystem::perms::owner_all);
         setenv(CDesktopApp::kUpdaterDirVariable, m_updaterDir.Path().c_str(), 1);
         ASSERT_NO_FATAL_FAILURE(StartAgain());
         App().WaitForConnectionChecks();
@@ -55,23 +41,6 @@ protected:
         unsetenv(CDesktopApp::kUpdaterDirVariable);
     }
 
-    /// What the updater was started with; "" when it was not started within `wait`.
-    std::string UpdaterArguments(std::chrono::milliseconds wait) const
-    {
-        const std::string file = m_updaterDir.File("arguments");
-        WaitUntil([&] { return std::filesystem::exists(file); }, wait);
-        return ReadFileBytes(file);
-    }
-
-    void Exit()
-    {
-        wxWeakRef<CMainFrame> frame = Frame();
-        if (frame)
-            frame->ProcessCommand(kIdAppExit);
-        EXPECT_TRUE(WaitUntil([&] { return !frame; }));
-        App().ExitInstance();
-    }
-
     CFeedProcess m_feed;
     CTempDataDir m_updaterDir;
 };
@@ -80,8 +49,7 @@ struct SAnswerCase
 {
     const char* name;
     ENewVersionAnswer answer;
-    bool quits;                 ///< the program ends at once
-    const char* arguments;      ///< what the updater gets at exit; null: not started
+    const char* arguments;   ///< the updater's at exit; null: not started
 };
 
 class CNewVersionTest : public CFeedDesktopTest, public testing::WithParamInterface<SAnswerCase>
@@ -92,58 +60,54 @@ TEST_P(CNewVersionTest, TheAnswerDecidesWhenTheUpdaterStarts)
 {
     const SAnswerCase& c = GetParam();
     ASSERT_TRUE(Model().Updates().UpdatePending()) << "the feed offers a newer program";
-    const std::string newVersion = Model().Updates().ExeVersion();
-
-    // A real click on a tab; "Install Now" closes the frame before its page could be looked at.
+    const std::string version = Model().Updates().ExeVersion();
     CColorTabCtrl& tabs = View().TabCtrl();
     const wxRect tab = tabs.GetItemRect(kTabSummary);
     wxTEST_DIALOG((ClickAt(&tabs, wxPoint(tab.x + tab.width / 2, tab.y + tab.height / 2)), Pump(500ms)),
                   Drive<CNewVersionDlg>([&](CNewVersionDlg* dialog) {
                       EXPECT_TRUE(dialog->Choice(ENewVersionAnswer::InstallNow)->GetValue()) << "preselected";
                       ClickAndWait(dialog->Choice(c.answer));
-                      if (c.answer == ENewVersionAnswer::InstallNow)
-                          SaveScreenshot(dialog, "dialog-new-version-found");
+                      SaveScreenshot(dialog, "dialog-new-version-found");
                       ClickAndWait(dialog->FindWindow(wxID_OK));
                   }));
-    if (c.quits) {
-        wxWeakRef<CMainFrame> frame = Frame();
+    wxWeakRef<CMainFrame> frame = Frame();
+    if (c.answer == ENewVersionAnswer::InstallNow) {
         EXPECT_TRUE(WaitUntil([&] { return !frame; })) << "Install Now ends the program";
     } else {
-        // Once per run: the next tab asks nothing.
-        CGtestModalHook noDialog(__FILE__, __LINE__);
+        CGtestModalHook noDialog(__FILE__, __LINE__);   // asked once per run
         SelectTabByClick(kTabGraph);
-        Pump(300ms);
+        frame->ProcessCommand(kIdAppExit);
+        EXPECT_TRUE(WaitUntil([&] { return !frame; }));
     }
-    Exit();
+    App().ExitInstance();
 
-    EXPECT_EQ(UpdaterArguments(c.arguments ? 5s : 500ms), c.arguments ? c.arguments : "");
+    const std::string recorded = m_updaterDir.File(std::string(kUpdaterProgramName) + ".args");
+    WaitUntil([&] { return std::filesystem::exists(recorded); }, c.arguments ? 5s : 500ms);
+    EXPECT_EQ(ReadFileBytes(recorded), c.arguments ? c.arguments : "");
     EXPECT_EQ(CSettings(m_dir.Folder().SettingsFile()).Get(kExeVersionSetting),
-              c.arguments ? newVersion : std::string(kExeVersionSetting.defaultValue));
+              c.arguments ? version : std::string(kExeVersionSetting.defaultValue));
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, CNewVersionTest,
-                         testing::Values(SAnswerCase{"InstallNow", ENewVersionAnswer::InstallNow, true, "1\nautorun\n"},
-                                         SAnswerCase{"InstallOnExit", ENewVersionAnswer::InstallOnExit, false, "0\n"},
-                                         SAnswerCase{"AskAgain", ENewVersionAnswer::AskAgain, false, nullptr}),
+                         testing::Values(SAnswerCase{"InstallNow", ENewVersionAnswer::InstallNow, "1\nautorun\n"},
+                                         SAnswerCase{"InstallOnExit", ENewVersionAnswer::InstallOnExit, "0\n"},
+                                         SAnswerCase{"AskAgain", ENewVersionAnswer::AskAgain, nullptr}),
                          [](const testing::TestParamInfo<SAnswerCase>& c) { return std::string(c.param.name); });
 
 TEST_F(CFeedDesktopTest, CheckForOnlineUpdateAsksFirstAndThenChecks)
 {
     ASSERT_TRUE(Model().m_bOnline);
-    // With the feed gone, a check that runs finds the server unreachable.
-    ASSERT_TRUE(m_feed.Stop());
-    const auto answer = [](int code) {
-        return CExpectDialog<wxMessageDialog>([code](wxMessageDialog* box) {
-            EXPECT_EQ(ToUtf8(box->GetTitle()), "UPDATE LEANLOG");
-            EXPECT_EQ(ToUtf8(box->GetMessage()), "Check online for update to Leanlog? Before you click the OK "
-                                                 "button, make sure you are connected to the Internet.");
-            return code;
-        });
-    };
-    wxTEST_DIALOG(Frame()->ProcessCommand(kIdCheckForUpdate), answer(wxID_CANCEL));
-    App().WaitForConnectionChecks();
-    EXPECT_TRUE(Model().m_bOnline) << "Cancel checks nothing";
-    wxTEST_DIALOG(Frame()->ProcessCommand(kIdCheckForUpdate), answer(wxID_OK));
-    App().WaitForConnectionChecks();
-    EXPECT_FALSE(Model().m_bOnline);
+    ASSERT_TRUE(m_feed.Stop());   // a check that runs now finds the server gone
+    for (const int answer : {wxID_CANCEL, wxID_OK}) {
+        wxTEST_DIALOG(Frame()->ProcessCommand(kIdCheckForUpdate),
+                      CExpectDialog<wxMessageDialog>([answer](wxMessageDialog* box) {
+                          EXPECT_EQ(ToUtf8(box->GetTitle()), "UPDATE LEANLOG");
+                          EXPECT_EQ(ToUtf8(box->GetMessage()), "Check online for update to Leanlog? Before you click "
+                                                               "the OK button, make sure you are connected to the "
+                                                               "Internet.");
+                          return answer;
+                      }));
+        App().WaitForConnectionChecks();
+        EXPECT_EQ(Model().m_bOnline, answer == wxID_CANCEL);
+    }
 }
