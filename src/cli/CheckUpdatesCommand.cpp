@@ -42,7 +42,7 @@ int RunCheckUpdates(CCliContext& context)
         throw std::runtime_error("offline: " + server + " is not a usable URL, or no network interface is up");
 
     const SHttpClientOptions http = HttpClientOptionsFrom(settings);
-    std::atomic<bool> online{true};
+    std::atomic<bool> online{false};
     CProgramUpdates updates(settings, context.folder.path, server, http);
     CBannerCatalogue banners(settings, context.folder.path, server, http, online);
     banners.LoadBannerSettings();

@@ -85,8 +85,16 @@ CBannerBar::CBannerBar(wxWindow* parent, CBannerCatalogue& catalogue)
 
 CBannerBar::~CBannerBar()
 {
+    Detach();
+}
+
+void CBannerBar::Detach()
+{
+    if (!m_pCatalogue)
+        return;
     m_pCatalogue->SetSink(nullptr);
     m_pSink->Detach();
+    m_pCatalogue = nullptr;
     m_rotationTimer.Stop();
     m_hoverTimer.Stop();
 }
@@ -179,6 +187,8 @@ void CBannerBar::OnRotationTimer(wxTimerEvent&)
 
 void CBannerBar::OnChannelChosen(wxCommandEvent&)
 {
+    if (!m_pCatalogue)
+        return;
     m_pCatalogue->SelectAppChannel(m_pChannelList->GetSelection());
     const SBannerBarState state = m_pCatalogue->BarState();
     FillChannels(state);
@@ -188,6 +198,8 @@ void CBannerBar::OnChannelChosen(wxCommandEvent&)
 
 void CBannerBar::OnBannerChosen(wxCommandEvent&)
 {
+    if (!m_pCatalogue)
+        return;
     m_pCatalogue->SelectAppBanner(m_pBannerList->GetSelection());
     const SBannerBarState state = m_pCatalogue->BarState();
     FillBanners(state);

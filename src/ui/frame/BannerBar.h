@@ -8,6 +8,7 @@
 #include <wx/weakref.h>
 
 #include <chrono>
+#include <mutex>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,12 +23,15 @@ class wxStaticText;
 /// banners by their duration, forwards the user's choices to the
 /// catalogue, and drops the banner's popup while the mouse rests on the
 /// banner's upper right corner. Without a banner it shows kEmptyBannerText.
-/// The catalogue outlives the bar. UI thread only.
+/// The catalogue outlives the bar, or the bar is detached first. UI thread only.
 class CBannerBar : public wxPanel
 {
 public:
     CBannerBar(wxWindow* parent, CBannerCatalogue& catalogue);
     ~CBannerBar() override;
+    /// Lets go of the catalogue for good: its news are dropped, the timers
+    /// stop. For a bar whose window outlives the catalogue for a moment.
+    void Detach();
 
     const CHtmlBrowser& Browser() const { return m_wndBrowser; }
     wxChoice* ChannelList() const { return m_pChannelList; }

@@ -135,6 +135,12 @@ CMainFrame::~CMainFrame()
     m_indicatorTimer.Stop();
 }
 
+bool CMainFrame::Destroy()
+{
+    m_wndBannerBar->Detach();
+    return wxFrame::Destroy();
+}
+
 void CMainFrame::CreateMenus()
 {
     auto* bar = new wxMenuBar;

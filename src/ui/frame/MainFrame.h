@@ -18,6 +18,10 @@ public:
     explicit CMainFrame(CLeanlogApp& model);
     ~CMainFrame() override;
 
+    /// The banner bar lets go of the catalogue at once: the model may go
+    /// before the frame's deferred deletion.
+    bool Destroy() override;
+
     CChildView& View() const { return *m_wndView; }
     CBannerBar& BannerBar() const { return *m_wndBannerBar; }
 
