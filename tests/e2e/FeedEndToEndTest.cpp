@@ -48,6 +48,7 @@ std::string SinceDate(const CTempDataDir& dir)
     return CSettings(dir.Folder().SettingsFile()).Get(kLastFoodCatDlDateSetting);
 }
 
+#ifdef LEANLOG_DESKTOP_PATH   // a build without windows has no desktop program
 /// The desktop program on `dir` in its start-up benchmark mode (About closed
 /// at once, ends after the first paint), on a private display.
 SProcessResult RunDesktop(const CTempDataDir& dir)
@@ -55,6 +56,7 @@ SProcessResult RunDesktop(const CTempDataDir& dir)
     return RunProcess({LEANLOG_SOURCE_DIR "/tests/ui/run-with-display", LEANLOG_DESKTOP_PATH, "--data-dir", dir.Path()},
                       {"LEANLOG_STARTUP_BENCHMARK=1"});
 }
+#endif
 
 constexpr const char* kRowColumns =
     "SELECT ItemCategoryCode, ServingSizeName, ServingSizeAmt, ServingSizeUnit, Calories, FatCalories, FatGrams, "
