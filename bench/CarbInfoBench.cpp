@@ -53,6 +53,7 @@ private:
             CLeanlogApp model(CDataFolder{folder, true});
             CFirstDiet prompts;
             model.InitData(prompts);
+            model.LoadBannerSettings();
             items = LoadFoodCsv(model, kSharedFoodCsv, kItems);
             if (items == 0) {
                 std::fprintf(stderr, "no food table at %s\n", kSharedFoodCsv);

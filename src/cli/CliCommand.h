@@ -55,3 +55,4 @@ int RunBackup(CCliContext& context);
 int RunRestore(CCliContext& context);
 int RunFoods(CCliContext& context);
 int RunUpdateFoods(CCliContext& context);
+int RunCheckUpdates(CCliContext& context);

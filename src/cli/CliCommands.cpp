@@ -18,6 +18,7 @@ const std::vector<SCliCommand>& CliCommands()
         {"backup", "backup FILE", RunBackup},
         {"restore", "restore FILE", RunRestore, true},
         {"update-foods", "update-foods", RunUpdateFoods, true},
+        {"check-updates", "check-updates", RunCheckUpdates, true},
     };
     return commands;
 }

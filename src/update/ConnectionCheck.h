@@ -25,4 +25,14 @@ public:
     /// Waits for every running pass.
     void Wait();
     bool Running() const;
+
+private:
+    /// A pass on a worker: nothing escapes the thread.
+    void RunOnWorker();
+
+    CProgramUpdates& m_updates;
+    CBannerCatalogue& m_banners;
+    mutable std::mutex m_mutex;          ///< guards m_threads and m_nRunning
+    std::vector<std::thread> m_threads;  ///< joined by Wait, finished or not
+    int m_nRunning = 0;
 };

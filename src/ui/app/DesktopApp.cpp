@@ -15,8 +15,12 @@
 #include "ui/controls/ColorTabCtrl.h"
 #include "ui/controls/WxText.h"
 #include "update/StartupFoodUpdate.h"
+#include "update/ConnectionCheck.h"
+#include "update/ProgramUpdates.h"
+#include "banners/BannerCatalogue.h"
 
 #include <wx/cmdline.h>
+#include <wx/msgdlg.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -79,8 +83,10 @@ bool CDesktopApp::StartUp(const CDataFolder& folder)
         if (!LoadModel(folder, prompts))
             return false;
         UpdateFoodTableAtStart(*m_pModel, CDateTime::Now());
+        if (m_pModel->m_bOnline)
+            StartConnectionCheck();
     } catch (const std::exception& e) {
-        m_pModel.reset();
+        FreeModel();
         ShowError(nullptr, std::string("Leanlog cannot start.\n\n") + e.what());
         return false;
     }
@@ -95,6 +101,7 @@ bool CDesktopApp::LoadModel(const CDataFolder& folder, CStartupPrompts& prompts)
         m_pModel.reset();
         return false;
     }
+    m_pModel->LoadBannerSettings();
     return true;
 }
 
@@ -118,7 +125,7 @@ void CDesktopApp::ShowMainFrame()
 bool CDesktopApp::HoldFolder(const CDataFolder& folder)
 {
     // A start-up again in this process (after its frame closed) lets go first.
-    m_pModel.reset();
+    FreeModel();
     m_pInstanceChannel.reset();
     m_folderLock.reset();
     m_folderLock = CDataFolderLock::TryAcquire(folder);
@@ -150,13 +157,57 @@ void CDesktopApp::ReportFirstPaint()
         m_pFrame->ProcessCommand(kIdAppExit);
 }
 
+void CDesktopApp::FreeModel()
+{
+    m_pConnectionCheck.reset();
+    m_pModel.reset();
+}
+
 void CDesktopApp::ExitInstance()
 {
-    if (m_pModel)
+    m_pConnectionCheck.reset();
+    if (m_pModel) {
         m_pModel->ExitInstance();
-    m_pModel.reset();
+        const SUpdaterStart updater = m_pModel->Updates().ExitStep();
+        if (updater.start)
+            StartUpdater(UpdaterFolder(), updater.autorun, updater.dataDir);
+    }
+    FreeModel();
     m_pInstanceChannel.reset();
     m_folderLock.reset();
+}
+
+std::string CDesktopApp::UpdaterFolder()
+{
+    if (const char* folder = std::getenv(kUpdaterDirVariable); folder && *folder)
+        return folder;
+    return RunningProgramDir();
+}
+
+void CDesktopApp::StartConnectionCheck()
+{
+    if (!m_pModel)
+        return;
+    if (!m_pConnectionCheck)
+        m_pConnectionCheck = std::make_unique<CCheckForConnection>(m_pModel->Updates(), *m_pModel->Banners());
+    m_pConnectionCheck->Start();
+}
+
+void CDesktopApp::WaitForConnectionChecks()
+{
+    if (m_pConnectionCheck)
+        m_pConnectionCheck->Wait();
+}
+
+void CDesktopApp::CheckForOnlineUpdate()
+{
+    if (!m_pModel)
+        return;
+    const int answer = wxMessageBox("Check online for update to Leanlog? Before you click the OK button, make sure "
+                                    "you are connected to the Internet.",
+                                    "UPDATE LEANLOG", wxOK | wxCANCEL, m_pFrame.get());
+    if (answer == wxOK)
+        StartConnectionCheck();
 }
 
 int CDesktopApp::OnExit()
@@ -185,6 +236,7 @@ void CDesktopApp::BindCommands()
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowHowItWorks(); }, kIdHowItWorks);
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowAboutLosingWeight(); }, kIdAboutLosingWeight);
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { StartDietOver(); }, kIdRestartDiet);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { CheckForOnlineUpdate(); }, kIdCheckForUpdate);
     Bind(wxEVT_MENU, [this](wxCommandEvent&) {
         if (m_pModel)
             ExportDaysTo(m_pFrame.get(), *m_pModel);
@@ -235,6 +287,7 @@ void CDesktopApp::RestoreDataFrom(const std::string& source)
             KeepCurrentData(*m_pModel);
             // The frame shows the model: both go before the file is replaced.
             m_pFrame->Destroy();
+            m_pConnectionCheck.reset();
             m_pModel->ExitInstance();
             m_pModel.reset();
         });
@@ -253,7 +306,7 @@ void CDesktopApp::Reload(const CDataFolder& folder)
         if (!LoadModel(folder, prompts))
             return;
     } catch (const std::exception& e) {
-        m_pModel.reset();
+        FreeModel();
         ShowError(nullptr, std::string("Leanlog cannot load the restored data.\n\n") + e.what());
         return;
     }

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+class CCheckForConnection;
 class CLeanlogApp;
 class CStartupPrompts;
 class CMainFrame;
@@ -40,8 +41,19 @@ public:
     /// (nothing is created), or the data cannot be used (the user has been
     /// shown why).
     bool StartUp(const CDataFolder& folder);
-    /// Frees the model and lets go of the data folder; the frame must be gone.
+    /// Ends the connection checks, frees the model, starts the updater when
+    /// a downloaded program update waits, and lets go of the data folder;
+    /// the frame must be gone.
     void ExitInstance();
+    /// A connection-check pass on a thread of its own.
+    void StartConnectionCheck();
+    /// Waits for every connection-check pass started so far.
+    void WaitForConnectionChecks();
+    /// File > Check for Online Update: asked first, then a connection check.
+    void CheckForOnlineUpdate();
+    /// Where leanlog-updater is started from: the running program's folder,
+    /// or the folder kUpdaterDirVariable names.
+    static std::string UpdaterFolder();
     /// Brings the frame to the front: a second program was started on our folder.
     void RaiseFrame();
     /// How often another program asked this one to come to the front.
@@ -66,6 +78,8 @@ public:
     /// printed at the frame's first paint and the program exits. The
     /// benchmark times that line from the moment it started the program.
     static constexpr const char* kStartupBenchmarkVariable = "LEANLOG_STARTUP_BENCHMARK";
+    /// The environment variable naming another folder to start leanlog-updater from (tests).
+    static constexpr const char* kUpdaterDirVariable = "LEANLOG_UPDATER_DIR";
 
 private:
     /// Takes the data folder's lock; when another program holds it, asks
@@ -79,11 +93,15 @@ private:
     /// Makes the main frame over the model and shows it.
     void ShowMainFrame();
     void ReportFirstPaint();
+    /// Frees the model; its connection checks end first.
+    void FreeModel();
 
     /// Held from start-up to exit: one writer per data folder.
     std::optional<CDataFolderLock> m_folderLock;
     std::unique_ptr<CInstanceChannel> m_pInstanceChannel;
     std::unique_ptr<CLeanlogApp> m_pModel;
+    /// Works on the model's catalogue and updates: ends before the model.
+    std::unique_ptr<CCheckForConnection> m_pConnectionCheck;
     wxWeakRef<CMainFrame> m_pFrame;
     std::optional<std::string> m_dataDir;   ///< --data-dir
     bool m_bStartupBenchmark = false;

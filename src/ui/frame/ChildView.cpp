@@ -15,6 +15,9 @@
 #include "ui/pages/GraphPage.h"
 #include "ui/pages/StatusPage.h"
 #include "ui/pages/SummaryPage.h"
+#include "ui/dialogs/NewVersionDlg.h"
+#include "app/LeanlogApp.h"
+#include "update/ProgramUpdates.h"
 
 #include <exception>
 
@@ -106,6 +109,8 @@ void CChildView::OnSelChanging(wxBookCtrlEvent& event)
 void CChildView::OnSelChange(wxBookCtrlEvent&)
 {
     SelChanged();
+    // Asked once the user's selection has finished, never from inside it.
+    CallAfter(&CChildView::AskNewVersion);
 }
 
 void CChildView::SelChanged()
@@ -141,6 +146,18 @@ void CChildView::SelChanged()
     } catch (const std::exception& e) {
         ShowError(wxGetTopLevelParent(this), e.what());
     }
+}
+
+void CChildView::AskNewVersion()
+{
+    CProgramUpdates& updates = m_pModel->Updates();
+    if (!updates.TakeNewVersionQuestion())
+        return;
+    wxWindow* frame = wxGetTopLevelParent(this);
+    CNewVersionDlg dialog(frame);
+    dialog.ShowModal();
+    if (updates.Answer(dialog.Answer()))
+        wxQueueEvent(frame, new wxCommandEvent(wxEVT_MENU, kIdAppExit));
 }
 
 void CChildView::EnterNextDay()

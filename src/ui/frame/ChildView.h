@@ -47,6 +47,9 @@ public:
     CCarbInfoPage* CarbInfoPage() const { return m_pCarbInfoPage; }
     /// The entry button's road: the next day in Day Info, then its new label.
     void EnterNextDay();
+    /// "New Version Found", once per run while a downloaded program update
+    /// waits; "Install Now" ends the program.
+    void AskNewVersion();
 
 private:
     void AddPage(wxWindow* page, const std::string& tip);

@@ -43,6 +43,8 @@ inline constexpr int kIdSponsorButton = 1023;
 inline constexpr int kIdPageBrowser = 1128;          ///< web view of a browser tab page
 inline constexpr int kIdDialogBrowser = 1127;        ///< web view of the HTML dialog
 inline constexpr int kIdBannerBrowser = 116;         ///< web view of the banner bar
+inline constexpr int kIdChannelList = 117;           ///< the banner bar's channel list
+inline constexpr int kIdBannerList = 118;            ///< the banner bar's banner list
 
 /// The tab pages in tab order.
 enum ETab : int

@@ -2,7 +2,8 @@
 
 #include "ui/frame/ChildView.h"
 #include "ui/frame/CommandIds.h"
-#include "ui/frame/EmptyBannerBar.h"
+#include "ui/frame/BannerBar.h"
+#include "app/LeanlogApp.h"
 #include "ui/controls/WxText.h"
 #include "LeanlogIcon.h"
 
@@ -61,8 +62,7 @@ const std::vector<SMenuSpec>& FrameMenus()
     static const std::vector<SMenuSpec> menus = {
         {"&File",
          {
-             // Enabled by the online update, which is not part of this version yet.
-             {kIdCheckForUpdate, "Check for Online Update", "Check online for update to Leanlog", false, false},
+             {kIdCheckForUpdate, "Check for Online Update", "Check online for update to Leanlog", true, false},
              {kIdRestartDiet, "Restart Diet", "Start a new diet with a new start date and goal weight", true, false},
              {0, "", "", true, false},
              {kIdExportDays, "Export Days\u2026", "Write the diet's days to a CSV file", true, false},
@@ -112,7 +112,7 @@ CMainFrame::CMainFrame(CLeanlogApp& model)
     SetIcons(icons);
 
     CreateMenus();
-    m_wndBannerBar = new CEmptyBannerBar(this);
+    m_wndBannerBar = new CBannerBar(this, *model.Banners());
     m_wndView = new CChildView(this, model);
     CreateIndicators();
     SetMinSize(wxSize(kMinWidth, -1));
@@ -133,6 +133,12 @@ CMainFrame::~CMainFrame()
 {
     // Stopped while the status bar it writes to still exists.
     m_indicatorTimer.Stop();
+}
+
+bool CMainFrame::Destroy()
+{
+    m_wndBannerBar->Detach();
+    return wxFrame::Destroy();
 }
 
 void CMainFrame::CreateMenus()

@@ -4,22 +4,26 @@
 #include <wx/timer.h>
 
 class CChildView;
-class CEmptyBannerBar;
+class CBannerBar;
 class CLeanlogApp;
 
 /// The main window: the banner strip across the top, the child view below
 /// it and the status bar with its message pane and the CAP, NUM and SCRL
 /// indicators. Never narrower than kMinWidth pixels. Menu commands that the
-/// frame does not handle itself go on to the application object. The model
-/// outlives the frame. UI thread only.
+/// frame does not handle itself go on to the application object. The model,
+/// its banner catalogue loaded, outlives the frame. UI thread only.
 class CMainFrame : public wxFrame
 {
 public:
     explicit CMainFrame(CLeanlogApp& model);
     ~CMainFrame() override;
 
+    /// The banner bar lets go of the catalogue at once: the model may go
+    /// before the frame's deferred deletion.
+    bool Destroy() override;
+
     CChildView& View() const { return *m_wndView; }
-    CEmptyBannerBar& BannerBar() const { return *m_wndBannerBar; }
+    CBannerBar& BannerBar() const { return *m_wndBannerBar; }
 
     static constexpr int kMinWidth = 800;
     static constexpr int kDefaultWidth = 800;
@@ -32,7 +36,7 @@ private:
     void OnSize(wxSizeEvent& event);
     void OnToggleStatusBar(wxCommandEvent& event);
 
-    CEmptyBannerBar* m_wndBannerBar = nullptr;
+    CBannerBar* m_wndBannerBar = nullptr;
     wxStatusBar* m_wndStatusBar = nullptr;
     CChildView* m_wndView = nullptr;
     wxTimer m_indicatorTimer;

@@ -8,11 +8,11 @@ namespace {
 
 constexpr const char* kBlankUrl = "about:blank";
 
-// Our own writes and the first blank page load as about:blank; anything
-// else is a link the user followed.
+// Our own writes and the first blank page load as about:blank, our own
+// files as file: URLs; anything else is a link the user followed.
 bool IsOwnPage(const wxString& url)
 {
-    return url.empty() || url.StartsWith("about:") || url.StartsWith("data:");
+    return url.empty() || url.StartsWith("about:") || url.StartsWith("data:") || url.StartsWith("file:");
 }
 
 } // namespace
@@ -37,6 +37,14 @@ void CHtmlBrowser::Write(const std::string& html)
     m_pView->SetPage(ToWx(html), kBlankUrl);
 }
 
+void CHtmlBrowser::Load(const std::string& url)
+{
+    if (!m_pView)
+        return;
+    m_bWritePending = true;
+    m_pView->LoadURL(ToWx(url));
+}
+
 void CHtmlBrowser::OnLoaded(wxWebViewEvent& event)
 {
     event.Skip();
@@ -52,7 +60,7 @@ void CHtmlBrowser::OnLoaded(wxWebViewEvent& event)
 void CHtmlBrowser::OnNavigating(wxWebViewEvent& event)
 {
     const wxString url = event.GetURL();
-    if (IsOwnPage(url))
+    if (IsOwnPage(url) || m_bWritePending)
         return;
     event.Veto();
     wxLaunchDefaultBrowser(url);

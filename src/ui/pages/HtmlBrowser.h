@@ -21,11 +21,14 @@ public:
 
     /// Shows `html` (UTF-8); an empty text shows an empty document.
     void Write(const std::string& html);
+    /// Loads the page at `url` (http, https or file); like a write, its
+    /// load and the redirects on the way are the owner's own, not a link.
+    void Load(const std::string& url);
 
     wxWebView* View() const { return m_pView; }
     /// Loads finished since creation.
     int LoadCount() const { return m_nLoads; }
-    /// True from a Write until its load has finished.
+    /// True from a Write or Load until its load has finished.
     bool IsWritePending() const { return m_bWritePending; }
 
 private:

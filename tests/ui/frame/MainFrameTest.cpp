@@ -4,7 +4,9 @@
 #include "app/ExplanationPages.h"
 #include "store/Schema.h"
 #include "ui/app/WebProcesses.h"
-#include "ui/frame/EmptyBannerBar.h"
+#include "ui/frame/BannerBar.h"
+
+#include <wx/choice.h>
 
 #include <wx/menu.h>
 #include <wx/statusbr.h>
@@ -15,8 +17,8 @@ using CMainFrameTest = CFrameTest;
 
 TEST_F(CMainFrameTest, MenusStatusBarAndBannerAroundTheView)
 {
-    // Online update, Edit and PocketPC sync do not work in this version.
-    const std::set<int> disabled = {kIdCheckForUpdate, kIdEditUndo, kIdEditCut, kIdEditCopy, kIdEditPaste,
+    // Edit and PocketPC sync do not work in this version.
+    const std::set<int> disabled = {kIdEditUndo, kIdEditCut, kIdEditCopy, kIdEditPaste,
                                     kIdSyncWithPocketPc};
     wxMenuBar* bar = Frame()->GetMenuBar();
     bar->UpdateMenus();
@@ -54,13 +56,23 @@ TEST_F(CMainFrameTest, MenusStatusBarAndBannerAroundTheView)
         EXPECT_EQ(bar->IsChecked(kIdViewStatusBar), shown);
     }
 
-    CEmptyBannerBar& banner = Frame()->BannerBar();
+    // Offline, the bar shows the built-in channel list banner.
+    CBannerBar& banner = Frame()->BannerBar();
     ASSERT_TRUE(WaitForPage(banner.Browser()));
-    EXPECT_EQ(PageText(banner.Browser().View()), kEmptyBannerText);
+    ASSERT_TRUE(banner.Current());
+    EXPECT_EQ(banner.Current()->id, "Channels");
+    EXPECT_NE(PageText(banner.Browser().View()).find("Leanlog Channel List"), std::string::npos);
     EXPECT_EQ(banner.GetRect(), wxRect(0, 0, Frame()->GetClientSize().x, banner.GetSize().y));
     EXPECT_EQ(View().GetPosition().y, banner.GetSize().y) << "the view starts below the strip";
     const wxRect browser = banner.Browser().View()->GetRect();
     EXPECT_LE(std::abs(browser.x - (banner.GetSize().x - browser.width) / 2), 1) << "centred";
+    // Banner list left of the banner, channel list right, each centred in its margin.
+    const wxRect left = banner.BannerList()->GetRect();
+    const wxRect right = banner.ChannelList()->GetRect();
+    EXPECT_LE(std::abs(left.x - (browser.x - left.width) / 2), 1);
+    EXPECT_LE(std::abs((banner.GetSize().x - right.GetRight() - 1) - left.x), 1);
+    EXPECT_LE(right.GetBottom(), banner.GetSize().y) << "the lists fit in the strip";
+    SaveScreenshot(Frame(), "frame-banner-bar");
 
     // However narrow the frame is made, the view keeps 800 pixels.
     Frame()->SetSize(600, 520);
