@@ -55,7 +55,7 @@ int RunCheckUpdates(CCliContext& context)
     context.out << "handheld application: " << updates.PrcVersion() << "\n"
                 << "conduit: " << updates.ConduitVersion() << "\n"
                 << "program: " << updates.ExeVersion()
-                << (updates.UpdatePending() ? ", downloaded, installed when the desktop program ends\n" : "\n");
+                << (updates.UpdatePending() ? ", downloaded and verified; the desktop program offers to install it\n" : "\n");
     PrintCatalogue(context.out, banners);
     if (!online)
         throw std::runtime_error("the feed server at " + server + " gave no channel list");

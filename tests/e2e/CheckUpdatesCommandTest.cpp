@@ -20,7 +20,7 @@ TEST(CheckUpdatesCommand, OnePassFetchesTheNewerProgramTheChannelsAndEveryBanner
     const auto result = Cli(dir, {"check-updates"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     if (LEANLOG_TRUSTS_TEST_KEY) {
-        EXPECT_NE(result.out.find("\nprogram: 0001.0001.0006, downloaded, installed when the desktop program ends\n"
+        EXPECT_NE(result.out.find("\nprogram: 0001.0001.0006, downloaded and verified; the desktop program offers to install it\n"
                                   "channel Channels\tChannel List\n"),
                   std::string::npos)
             << result.out;
