@@ -6,7 +6,7 @@
 #include "app/Settings.h"
 #include "banners/BannerReplies.h"
 #include "banners/BannerRequests.h"
-#include "net/HttpClient.h"
+#include "net/HttpGet.h"
 
 #include <algorithm>
 
@@ -19,19 +19,13 @@ std::optional<std::string> CBannerCatalogue::Fetch(const std::string& path) cons
 {
     if (m_strServerUrl.empty())
         return std::nullopt;
-    HttpClient client(m_options);
     const std::string url = m_strServerUrl + path;
-    if (client.Open("GET", url) != 0) {
-        Trace("not a URL: " + url);
+    SHttpGetResult got = HttpGet(url, m_options);
+    if (!got.Whole()) {
+        Trace(url + " failed (" + std::to_string(got.result) + "): " + got.failure);
         return std::nullopt;
     }
-    client.AddRequestHeader("User-Agent", kHttpUserAgent);
-    client.AddRequestHeader("Accept", "*/*");
-    if (const int result = client.Send(); result != kHttpOk || client.GetStatusCode() != 200) {
-        Trace(url + " failed (" + std::to_string(result) + "): " + client.GetFailureText());
-        return std::nullopt;
-    }
-    return std::string(client.GetBody() ? client.GetBody() : "", client.GetBodyLength());
+    return std::move(got.body);
 }
 
 bool CBannerCatalogue::GetChannelList(std::vector<std::string>& list)

@@ -7,7 +7,7 @@
 #include "banners/BannerReplies.h"
 #include "banners/BannerRequests.h"
 #include "base/FileText.h"
-#include "net/HttpClient.h"
+#include "net/HttpGet.h"
 
 #include <filesystem>
 #include <stdexcept>
@@ -133,20 +133,14 @@ void CBannerCatalogue::StoreBannerInfo(CBanner& banner, const std::string& id, c
 
 bool CBannerCatalogue::DownloadFile(const std::string& path, const std::string& url) const
 {
-    HttpClient client(m_options);
-    if (client.Open("GET", url) != 0) {
-        Trace("file not downloaded, not a URL: " + url);
-        return false;
-    }
-    client.AddRequestHeader("User-Agent", kHttpUserAgent);
-    client.AddRequestHeader("Accept", "*/*");
+    const SHttpGetResult got = HttpGet(url, m_options);
     // Only a whole 200 reply replaces the file: an error page or a cut body never does.
-    if (const int result = client.Send(); result != kHttpOk || client.GetStatusCode() != 200) {
-        Trace(url + " not downloaded (" + std::to_string(result) + "): " + client.GetFailureText());
+    if (!got.Whole()) {
+        Trace(url + " not downloaded (" + std::to_string(got.result) + "): " + got.failure);
         return false;
     }
     try {
-        WriteFileAtomically(path, std::string(client.GetBody() ? client.GetBody() : "", client.GetBodyLength()));
+        WriteFileAtomically(path, got.body);
     } catch (const std::runtime_error& e) {
         Trace(e.what());
         return false;

@@ -1,7 +1,7 @@
 #include "update/FoodTableUpdate.h"
 
 #include "app/LeanlogApp.h"
-#include "net/HttpClient.h"
+#include "net/HttpGet.h"
 #include "update/FoodCatalogueMerge.h"
 #include "update/FoodFeedReplies.h"
 
@@ -26,19 +26,13 @@ CFoodTableUpdate::CFoodTableUpdate(CLeanlogApp& app, std::string serverUrl, SHtt
 
 std::optional<std::string> CFoodTableUpdate::Fetch(std::string_view pathFormat) const
 {
-    HttpClient client(m_options);
     const std::string url = RequestUrl(m_serverUrl, pathFormat, m_app.m_strLastFoodCatDlDate);
-    if (client.Open("GET", url) != 0) {
-        Trace("food table update: not a URL: " + url);
+    SHttpGetResult got = HttpGet(url, m_options);
+    if (got.result != kHttpOk) {
+        Trace("food table update: " + url + " failed (" + std::to_string(got.result) + "): " + got.failure);
         return std::nullopt;
     }
-    client.AddRequestHeader("User-Agent", kHttpUserAgent);
-    client.AddRequestHeader("Accept", "*/*");
-    if (const int result = client.Send(); result != kHttpOk) {
-        Trace("food table update: " + url + " failed (" + std::to_string(result) + "): " + client.GetFailureText());
-        return std::nullopt;
-    }
-    return std::string(client.GetBody() ? client.GetBody() : "", client.GetBodyLength());
+    return std::move(got.body);
 }
 
 SFoodUpdateStep CFoodTableUpdate::UpdateFoodCategories()

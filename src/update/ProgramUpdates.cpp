@@ -2,7 +2,7 @@
 
 #include "app/Settings.h"
 #include "base/FileText.h"
-#include "net/HttpClient.h"
+#include "net/HttpGet.h"
 #include "base/PlainName.h"
 
 #include <fcntl.h>
@@ -117,17 +117,9 @@ std::optional<SVersionReply> CProgramUpdates::AskVersion(std::string_view pathFo
 {
     if (m_serverUrl.empty())
         return std::nullopt;
-    HttpClient client(m_options);
     const std::string url = RequestUrl(m_serverUrl, VersionPath(pathFormat));
-    if (client.Open("GET", url) != 0) {
-        Trace(std::string(what) + " version check: not a URL: " + url);
-        return std::nullopt;
-    }
-    client.AddRequestHeader("User-Agent", kHttpUserAgent);
-    client.AddRequestHeader("Accept", "*/*");
     // The reply is read whatever the exchange's result: the markers decide.
-    client.Send();
-    auto reply = ParseVersionReply(std::string_view(client.GetBody() ? client.GetBody() : "", client.GetBodyLength()));
+    auto reply = ParseVersionReply(HttpGet(url, m_options).body);
     if (!reply)
         Trace(std::string(what) + " version check: no version in the reply of " + url);
     return reply;
@@ -146,20 +138,14 @@ bool CProgramUpdates::IsUsableNewer(const SVersionReply& reply, const std::strin
 
 std::optional<std::string> CProgramUpdates::Download(const std::string& file) const
 {
-    HttpClient client(m_options);
     const std::string url = RequestUrl(m_serverUrl, std::string(kDownloadFolderPath) + file);
-    if (client.Open("GET", url) != 0) {
-        Trace("download: not a URL: " + url);
-        return std::nullopt;
-    }
-    client.AddRequestHeader("User-Agent", kHttpUserAgent);
-    client.AddRequestHeader("Accept", "*/*");
+    SHttpGetResult got = HttpGet(url, m_options);
     // Send fails a reply cut short of its length; an error page is no file either.
-    if (const int result = client.Send(); result != kHttpOk || client.GetStatusCode() != 200) {
-        Trace("download of " + url + " failed, nothing written: " + client.GetFailureText());
+    if (!got.Whole()) {
+        Trace("download of " + url + " failed, nothing written: " + got.failure);
         return std::nullopt;
     }
-    return std::string(client.GetBody() ? client.GetBody() : "", client.GetBodyLength());
+    return std::move(got.body);
 }
 
 bool CProgramUpdates::WriteDownload(std::string_view name, const std::string& bytes) const
