@@ -1,4 +1,5 @@
 #include "app/LeanlogApp.h"
+#include "support/DbQuery.h"
 #include "support/TestDiet.h"
 
 #include <gtest/gtest.h>
@@ -59,9 +60,7 @@ TEST(CrashSafety, KillDuringSavesKeepsEveryCompletedSave)
     ASSERT_GE(completed.size(), 150u);
 
     const auto app = Restart(dir);
-    CStatement check = app->m_db->Prepare("PRAGMA integrity_check");
-    ASSERT_TRUE(check.Step());
-    EXPECT_EQ(check.ColumnText(0), "ok");
+    EXPECT_EQ(QueryText(*app->m_db, "PRAGMA integrity_check"), "ok");
     std::map<std::int32_t, const CDailyInfo*> loaded;
     for (const auto& day : app->m_days)
         loaded[day->ID] = day.get();

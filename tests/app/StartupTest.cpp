@@ -1,21 +1,9 @@
 #include "app/LeanlogApp.h"
-#include "app/Settings.h"
 #include "store/Schema.h"
+#include "support/DbQuery.h"
 #include "support/TestDiet.h"
 
 #include <gtest/gtest.h>
-
-
-namespace {
-
-std::int64_t Count(CDatabase& db, const std::string& sql)
-{
-    CStatement st = db.Prepare(sql);
-    st.Step();
-    return st.ColumnInt(0);
-}
-
-} // namespace
 
 TEST(Startup, PreferencesPointingAtNoDaysAskAgain)
 {
@@ -42,7 +30,7 @@ TEST(Startup, PreferencesPointingAtNoDaysAskAgain)
         EXPECT_EQ(next->m_strDietTable, c.table);
         EXPECT_EQ(next->m_nGoalWeight, 140);
         EXPECT_EQ(next->m_days.size(), c.rows);
-        EXPECT_EQ(Count(*next->m_db, "SELECT COUNT(*) FROM LnLg_Prefs"), 1);
+        EXPECT_EQ(QueryText(*next->m_db, "SELECT COUNT(*) FROM LnLg_Prefs"), "1");
     }
 }
 
@@ -90,14 +78,10 @@ TEST(Startup, EarlierDietTablesGiveTheirResults)
               (std::vector<std::int16_t>{5, 11, 0, -3, static_cast<std::int16_t>(39999)}));
 }
 
-TEST(Startup, UnusableDatabaseStopsStartupAfterRecordingItsPath)
+TEST(Startup, ADatabaseThatCannotBeCreatedIsReportedByItsPath)
 {
-    CTempDataDir dir;
-    WriteFileBytes(dir.File("RiRedo.mdb"), "not a database, just text");
+    // A file that is no database: the database file tests.
     CScriptedPrompts prompts(Answers(2026, 1, 15, 150));
-    EXPECT_THROW(CLeanlogApp(dir.Folder()).InitData(prompts), CDbException);
-    EXPECT_EQ(prompts.newDietAsked, 0);
-    EXPECT_EQ(CSettings(dir.Folder().SettingsFile()).Get(kDatabasePathSetting), dir.File("RiRedo.mdb"));
     // Not even root may create files in /proc.
     try {
         CLeanlogApp(CDataFolder{"/proc/self/fdinfo", true}).InitData(prompts);

@@ -1,5 +1,6 @@
 // leanlog-cli check-updates against the real feed: one connection-check pass
-// on a fresh data folder, and what it reports.
+// on a fresh data folder, what it reports, and the channels' and banners'
+// settings and files it leaves.
 #include "FeedProcess.h"
 #include "app/Settings.h"
 #include "support/RunProcess.h"
@@ -39,11 +40,27 @@ TEST(CheckUpdatesCommand, OnePassFetchesTheNewerProgramTheChannelsAndEveryBanner
         }
     }
     EXPECT_GE(channels, 3) << result.out;
+    // The settings and files the bar and the popup read.
+    CSettings settings(dir.Folder().SettingsFile());
+    EXPECT_EQ(settings.GetInt("numChannels", 0), 4);
+    EXPECT_EQ(settings.GetText("ChannelID1", ""), "recipes");
+    EXPECT_EQ(settings.GetText("ChannelName_fitness", ""), "Walk It Off");
+    EXPECT_EQ(settings.GetText("BannerID_recipes_1", ""), "recipes-dinner");
+    EXPECT_EQ(settings.GetText("BannerName_recipes-breakfast", ""), "Protein Breakfasts");
+    EXPECT_EQ(settings.GetInt("BannerFlag_fitness-steps", 0), 16);
+    EXPECT_EQ(settings.GetText("BannerPopupPageURL_fitness-steps", ""), feed.Url() + "/leanlog/popups/fitness-steps.htm");
+    EXPECT_EQ(settings.GetInt("BannerDuration_shop-bars", 0), 45);
+    const std::string breakfast = dir.File("recipes/recipes-breakfast");
+    EXPECT_EQ(settings.GetText("BannerBarURL_recipes-breakfast", ""), breakfast + "/bannerbar.htm");
+    for (const char* file : {"eggs.gif", "banner.htm"})
+        EXPECT_GT(std::filesystem::file_size(breakfast + "/" + file), 0u) << file;
+    EXPECT_EQ(ReadFileBytes(breakfast + "/breakfast.jpg"),
+              ReadFileBytes(LEANLOG_BUILD_DIR "/feed/www/leanlog/bannerfiles/recipes-breakfast/breakfast.jpg"));
 
-    // A feed that is gone: what stands is printed, and the command fails.
+    // A feed that is gone: the catalogue stands as it was, and the command fails.
     ASSERT_TRUE(feed.Stop());
     const auto offline = Cli(dir, {"check-updates"});
     EXPECT_EQ(offline.exitCode, 1);
     EXPECT_NE(offline.err.find("gave no channel list"), std::string::npos) << offline.err;
-    EXPECT_NE(offline.out.find("channel Channels\tChannel List\n"), std::string::npos) << offline.out;
+    EXPECT_EQ(offline.out.substr(offline.out.find("\nchannel ")), result.out.substr(result.out.find("\nchannel ")));
 }

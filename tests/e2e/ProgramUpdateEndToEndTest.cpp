@@ -105,8 +105,7 @@ TEST(ProgramUpdateEndToEnd, TheFeedsSignedReleaseIsDownloadedOfferedAndInstalled
         GTEST_SKIP() << "this build's updater trusts another key than the feed's test release";
 
     SScratchInstall install;
-    fs::copy_file(program.dir.File("LeanlogUpdate.dat"), install.data.File("LeanlogUpdate.dat"));
-    fs::copy_file(program.dir.File("LeanlogUpdate.dat.sig"), install.data.File("LeanlogUpdate.dat.sig"));
+    install.PlaceArchive(program.dir.File("LeanlogUpdate.dat"));
     const auto declined = install.Updater({}, "");
     EXPECT_EQ(declined.exitCode, 4) << declined.err;
     EXPECT_EQ(install.Run("leanlog"), "old leanlog\n");

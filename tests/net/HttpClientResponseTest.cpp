@@ -38,21 +38,6 @@ TEST(HttpClientResponse, ReadsWhatTheServerSends)
     }
 }
 
-TEST(HttpClientResponse, HeadersStatusLineAndHeaderText)
-{
-    CScriptedServer server({Reply("HTTP/1.1 200 Fine \r\nContent-Type: text/plain\r\nX-Two:  2 \r\n"
-                                  "Content-Length: 0\r\n\r\n")});
-    HttpClient client(TestOptions());
-    ASSERT_EQ(Fetch(client, server.Url()), kHttpOk);
-    EXPECT_EQ(client.GetStatusLine(), "HTTP/1.1 200 Fine");
-    EXPECT_EQ(client.GetHeaderText(), "Content-Type: text/plain\nX-Two:  2\nContent-Length: 0\n");
-    ASSERT_NE(client.GetResponseHeader("x-two"), nullptr);
-    EXPECT_STREQ(client.GetResponseHeader("x-two"), "2");
-    EXPECT_EQ(client.GetResponseHeader("Location"), nullptr);
-    EXPECT_EQ(client.GetBody(), nullptr);
-    EXPECT_EQ(client.GetBodyLength(), 0u);
-}
-
 TEST(HttpClientResponse, MaxResponseBytesEndsTheExchangeAndFreesTheBody)
 {
     // The parser's own tests cover every framing; this one, the option's way to it.

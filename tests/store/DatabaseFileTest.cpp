@@ -1,4 +1,5 @@
 #include "app/LeanlogApp.h"
+#include "app/Settings.h"
 #include "store/Database.h"
 #include "support/DbQuery.h"
 #include "support/TestDiet.h"
@@ -45,6 +46,7 @@ TEST(DatabaseFile, ForeignFilesAreRefusedAndLeftByteForByteUnchanged)
             EXPECT_NE(std::string(e.what()).find(c.found), std::string::npos) << e.what();
         }
         EXPECT_EQ(prompts.newDietAsked, 0) << c.what;
+        EXPECT_EQ(CSettings(dir.Folder().SettingsFile()).Get(kDatabasePathSetting), path) << c.what;
         EXPECT_EQ(ReadFileBytes(path), c.bytes) << c.what;
         EXPECT_FALSE(std::filesystem::exists(path + "-wal")) << c.what;
     }

@@ -114,12 +114,3 @@ TEST_F(FoodCatalogueTest, SaveFoodItemAddsThenEdits)
     EXPECT_EQ(kiwi->ServingSizeName, "1 fruit");
     EXPECT_NEAR(kiwi->Carbs, 12.5, 1e-9);
 }
-
-TEST(FoodCatalogue, EmptyCatalogueLoadsWithoutError)
-{
-    CTempDataDir dir;
-    StartFirstDiet(dir, Answers(2026, 1, 1, 150));
-    const auto app = Restart(dir);
-    EXPECT_FALSE(app->m_days.empty());
-    EXPECT_TRUE(app->m_categories.empty() && app->m_foodItems.empty());
-}

@@ -1,5 +1,5 @@
 #include "entry/FoodSearch.h"
-#include "store/Database.h"
+#include "support/DbQuery.h"
 #include "support/TestDiet.h"
 #include "update/FoodCatalogueMerge.h"
 
@@ -43,13 +43,6 @@ std::vector<std::string> Names(const std::vector<std::unique_ptr<CFoodItem>>& it
     return Names(raw);
 }
 
-std::int64_t Count(CDatabase& db, const std::string& table)
-{
-    CStatement st = db.Prepare("SELECT COUNT(*) FROM " + table);
-    st.Step();
-    return st.ColumnInt(0);
-}
-
 class FoodCatalogueMergeTest : public testing::Test
 {
 protected:
@@ -75,7 +68,7 @@ TEST_F(FoodCatalogueMergeTest, KnownCategoryCodesAreSkippedAndNewOnesGetTheirKey
     EXPECT_EQ(m_app->m_categories[0]->Category, "Dairy");
     EXPECT_EQ(m_app->m_categories[2]->Category, "Vegetables");
     EXPECT_EQ(m_app->m_categories[2]->ID, 3);
-    EXPECT_EQ(Count(*m_app->m_db, "LnLg_FoodCategories"), 3);
+    EXPECT_EQ(QueryText(*m_app->m_db, "SELECT COUNT(*) FROM LnLg_FoodCategories"), "3");
 }
 
 TEST_F(FoodCatalogueMergeTest, ItemsArePlacedAfterTheirPreviousSizeAndInCatalogueOrder)
@@ -94,7 +87,7 @@ TEST_F(FoodCatalogueMergeTest, ItemsArePlacedAfterTheirPreviousSizeAndInCatalogu
     EXPECT_EQ(Names(fruits.m_items), (std::vector<std::string>{"apple/2", "Cherry/3", "Apple/1", "Apple/2", "Banana/1"}));
     EXPECT_EQ(Names(m_app->m_foodItems),
               (std::vector<std::string>{"Apple/1", "Apple/2", "apple/2", "Banana/1", "Cherry/3", "Milk/1"}));
-    EXPECT_EQ(Count(*m_app->m_db, "LnLg_FoodItem"), 6);
+    EXPECT_EQ(QueryText(*m_app->m_db, "SELECT COUNT(*) FROM LnLg_FoodItem"), "6");
     EXPECT_EQ(m_app->FoodSearch().Find("banana").size(), 1u) << "merged items are searched";
 
     // The keys read back are the rows' keys.
@@ -133,7 +126,7 @@ TEST_F(FoodCatalogueMergeTest, ADatabaseErrorLeavesFileAndCatalogueAsTheyWere)
                          "BEGIN SELECT RAISE(ABORT, 'refused'); END");
     CFoodCatalogueMerge merge(*m_app);
     EXPECT_THROW(merge.MergeFoodItems({Item("Pear", "0900", 1), Item("Boom", "0900", 1)}), CDbException);
-    EXPECT_EQ(Count(*m_app->m_db, "LnLg_FoodItem"), 2);
+    EXPECT_EQ(QueryText(*m_app->m_db, "SELECT COUNT(*) FROM LnLg_FoodItem"), "2");
     EXPECT_EQ(Names(m_app->m_foodItems), (std::vector<std::string>{"Apple/1", "Milk/1"}));
     EXPECT_EQ(m_app->FindCategoryByCode("0900")->m_items.size(), 1u);
 }

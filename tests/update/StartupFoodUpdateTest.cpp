@@ -48,26 +48,9 @@ TEST(StartupFoodUpdate, BothStepsAskForWhatIsNewSinceTheStoredDateAndThenMoveIt)
     EXPECT_NE(requests[1].find("\r\nAccept: */*\r\n"), std::string::npos);
 }
 
-TEST(StartupFoodUpdate, TheDateStaysWhenAStepFailsOrTheStartIsOffline)
+// A failed step's and a bad reply's date are leanlog-cli update-foods' (tests/e2e).
+TEST(StartupFoodUpdate, OfflineTheDateStays)
 {
-    struct
-    {
-        std::vector<SScriptedReply> replies;
-        bool moves;
-        const char* why;
-    } cases[] = {
-        {{OkReply(""), OkReply("")}, true, "empty replies: nothing new, still a success"},
-        {{OkReply(""), Reply("HTTP/1.1 500 Oops\r\nContent-Length: 0\r\n\r\n")}, false, "the item step failed"},
-    };
-    for (auto& c : cases) {
-        CScriptedServer server(c.replies);
-        CTempDataDir dir;
-        auto app = AppWithServer(dir, server.Url());
-        UpdateFoodTableAtStart(*app, kToday);
-        EXPECT_EQ(Since(*app), c.moves ? "03/04/2026" : "2/1/2026") << c.why;
-        EXPECT_TRUE(app->m_categories.empty()) << c.why;
-    }
-
     CTempDataDir dir;
     auto offline = AppWithServer(dir, "");
     EXPECT_FALSE(UpdateFoodTableAtStart(*offline, kToday).online);

@@ -43,7 +43,7 @@ wxString Carbs(CFoodPickerDlg* picker)
 
 } // namespace
 
-TEST_F(CFoodPickerDlgTest, ServingsAndAmountScaleTheLabelAndConvertTheQuantity)
+TEST_F(CFoodPickerDlgTest, ServingsAndAmountScaleTheLabelAndASearchResultIsPicked)
 {
     CFoodPickerDlg picker(Frame(), Model().m_categories, Model().FoodSearch());
     picker.Show();
@@ -68,10 +68,33 @@ TEST_F(CFoodPickerDlgTest, ServingsAndAmountScaleTheLabelAndConvertTheQuantity)
     EXPECT_TRUE(picker.QuantityButton()->GetCheck());
 
     // Another item starts at one serving; without a serving amount, amount mode is refused.
-    ClickTreeItem(picker.Tree(), Find(picker.FoodTree(), "Cheese", "1 slice"));
+    const wxDataViewItem cheese = Find(picker.FoodTree(), "Cheese", "1 slice");
+    ClickTreeItem(picker.Tree(), cheese);
     EXPECT_EQ(picker.QuantityField()->GetValue(), "1");
     EXPECT_FALSE(picker.AmountButton()->IsEnabled());
     EXPECT_EQ(Carbs(&picker), "3");
+
+    // A search result is picked; Escape gives back the tree's choice.
+    TypeInto(picker.Search()->Field(), "mil");
+    ClickListRow(picker.Search()->Results(), 1);
+    EXPECT_EQ(picker.Panel()->ServingText(), "1 pint");
+    EXPECT_EQ(Carbs(&picker), "25");
+    EXPECT_EQ(picker.Panel()->ValueText(kNetCarbsValue), "21");
+    SaveScreenshot(&picker, "FoodPickerDlgSearch");
+
+    PressKey(WXK_ESCAPE);   // from the list
+    EXPECT_TRUE(picker.IsShown()) << "Escape ended the search, not the picker";
+    EXPECT_TRUE(picker.Tree()->IsShown());
+    EXPECT_EQ(picker.Tree()->GetSelection(), cheese);
+    EXPECT_EQ(picker.Result().name, "Cheese");
+
+    // Down goes from the field to the first result; Return takes it with its total carbs.
+    TypeInto(picker.Search()->Field(), "milk");
+    PressKey(WXK_DOWN);
+    PressKey(WXK_RETURN);
+    EXPECT_FALSE(picker.IsShown());
+    EXPECT_EQ(picker.Result().servingSize, "1 cup");
+    EXPECT_EQ(picker.Result().carbs, 12);
 }
 
 TEST_F(CFoodPickerDlgTest, MealInfoPickAndAddComposeTheSlotAndRefuseLongTexts)
@@ -103,33 +126,4 @@ TEST_F(CFoodPickerDlgTest, MealInfoPickAndAddComposeTheSlotAndRefuseLongTexts)
     wxTEST_DIALOG(ClickAndWait(dialog.FindWindow(wxID_OK)), ExpectMessage("Item can hold at most 40 characters"));
     EXPECT_TRUE(dialog.IsShown());
     EXPECT_EQ(wxWindow::FindFocus(), dialog.ItemField());
-}
-
-TEST_F(CFoodPickerDlgTest, ASearchResultIsPickedAndEscapeGivesBackTheTreesChoice)
-{
-    CFoodPickerDlg picker(Frame(), Model().m_categories, Model().FoodSearch());
-    picker.Show();
-    Pump(std::chrono::milliseconds(200));
-    const wxDataViewItem cheese = Find(picker.FoodTree(), "Cheese", "1 slice");
-    ClickTreeItem(picker.Tree(), cheese);
-    TypeInto(picker.Search()->Field(), "mil");
-    ClickListRow(picker.Search()->Results(), 1);
-    EXPECT_EQ(picker.Panel()->ServingText(), "1 pint");
-    EXPECT_EQ(Carbs(&picker), "25");
-    EXPECT_EQ(picker.Panel()->ValueText(kNetCarbsValue), "21");
-    SaveScreenshot(&picker, "FoodPickerDlgSearch");
-
-    PressKey(WXK_ESCAPE);   // from the list
-    EXPECT_TRUE(picker.IsShown()) << "Escape ended the search, not the picker";
-    EXPECT_TRUE(picker.Tree()->IsShown());
-    EXPECT_EQ(picker.Tree()->GetSelection(), cheese);
-    EXPECT_EQ(picker.Result().name, "Cheese");
-
-    // Down goes from the field to the first result; Return takes it with its total carbs.
-    TypeInto(picker.Search()->Field(), "milk");
-    PressKey(WXK_DOWN);
-    PressKey(WXK_RETURN);
-    EXPECT_FALSE(picker.IsShown());
-    EXPECT_EQ(picker.Result().servingSize, "1 cup");
-    EXPECT_EQ(picker.Result().carbs, 12);
 }

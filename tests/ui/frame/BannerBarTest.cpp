@@ -61,24 +61,15 @@ protected:
     wxWeakRef<wxFrame> m_frame;
 };
 
-TEST_F(CBannerBarTest, NoPopupWithoutABannerNorForABannerFlaggedSo)
+TEST_F(CBannerBarTest, ThePopupGrowsAtTheBannerHidesWhenTheMouseLeavesAndComesBackUnreloaded)
 {
+    // No banner, no popup.
     CBannerBar& empty = ShowBar({}, false);
     EXPECT_FALSE(empty.Current());
     EXPECT_EQ(PageText(empty.Browser().View()), kEmptyBannerText);
     Hover(empty);
     EXPECT_EQ(empty.Popup(), nullptr);
 
-    ShowBar({});
-    m_settings.SetInt("BannerFlag_Channels", kBannerNoPopup);
-    CBannerBar& flagged = ShowBar({});
-    ASSERT_EQ(flagged.Current()->flags, kBannerNoPopup);
-    Hover(flagged);
-    EXPECT_EQ(flagged.Popup(), nullptr);
-}
-
-TEST_F(CBannerBarTest, ThePopupGrowsAtTheBannerHidesWhenTheMouseLeavesAndComesBackUnreloaded)
-{
     CBannerBar& bar = ShowBar({});
     EXPECT_NE(PageText(bar.Browser().View()).find("Leanlog Channel List"), std::string::npos);
     SaveScreenshot(m_frame, "banner-bar-channel-list");
@@ -101,6 +92,13 @@ TEST_F(CBannerBarTest, ThePopupGrowsAtTheBannerHidesWhenTheMouseLeavesAndComesBa
     EXPECT_TRUE(popup->IsShown());
     EXPECT_EQ(bar.Popup(), popup);
     EXPECT_EQ(popup->Browser().LoadCount(), loads) << "shown again, not reloaded";
+
+    // Nor for a banner flagged so.
+    m_settings.SetInt("BannerFlag_Channels", kBannerNoPopup);
+    CBannerBar& flagged = ShowBar({});
+    ASSERT_EQ(flagged.Current()->flags, kBannerNoPopup);
+    Hover(flagged);
+    EXPECT_EQ(flagged.Popup(), nullptr);
 }
 
 TEST_F(CBannerBarTest, AFeedChannelShowsItsDownloadedBannerWhichRotatesAfterItsDuration)

@@ -1,6 +1,5 @@
 #include "harness/DialogDriving.h"
 
-#include "FoodCsv.h"
 #include "ui/controls/FoodSearchPanel.h"
 #include "ui/controls/FoodTreeModel.h"
 #include "ui/controls/NutritionPanel.h"
@@ -34,7 +33,7 @@ protected:
 
 } // namespace
 
-TEST_F(CCarbInfoPageTest, AddItemAddSizeEditAndDeleteFollowTheTreeAndTheFile)
+TEST_F(CCarbInfoPageTest, AddItemAddSizeEditAndDeleteFollowTheTree)
 {
     Select(Fruit());
     EXPECT_FALSE(DeleteEnabled());
@@ -61,7 +60,6 @@ TEST_F(CCarbInfoPageTest, AddItemAddSizeEditAndDeleteFollowTheTreeAndTheFile)
                       PressKey(WXK_RETURN);
                   }));
     ASSERT_EQ(apple.children.size(), 3u);
-    EXPECT_EQ(apple.children[2]->item->ServingSizeCode, 3);
 
     // A double-click edits; a saved item's name is greyed.
     wxTEST_DIALOG(DoubleClickCell(Page().Tree(), CFoodTreeModel::Item(apple.children[0].get())),
@@ -75,36 +73,7 @@ TEST_F(CCarbInfoPageTest, AddItemAddSizeEditAndDeleteFollowTheTreeAndTheFile)
 
     Select(apple);
     Page().RunCommand(CCarbInfoPage::kIdDeleteItem);
-    EXPECT_EQ(Fruit().children.size(), 1u);
-    const auto stored = Restart(m_dir);
-    for (const char* size : {"medium", "large", "huge"}) {
-        const auto found = std::find_if(stored->m_foodItems.begin(), stored->m_foodItems.end(),
-                                        [&](const auto& item) { return item->ServingSizeName == size; });
-        ASSERT_NE(found, stored->m_foodItems.end()) << size;
-        EXPECT_TRUE((*found)->wAttribs & kAttribDeleted) << size;
-    }
-}
-
-TEST_F(CCarbInfoPageTest, FoodTableScreenshotShowsALabel)
-{
-    if (LoadFoodCsv(Model(), kSharedFoodCsv) == 0)
-        GTEST_SKIP() << "no food table at " << kSharedFoodCsv;
-    auto page = std::make_unique<CCarbInfoPage>(View().Page(kTabMain)->GetParent(), Model());
-    page->SetSize(View().Page(kTabCarbInfo)->GetRect());
-    page->EnsureTree();
-    page->Show();
-    const SFoodNode& first = *page->FoodTree().Roots().front()->children.front()->children.front();
-    page->SelectNode(&first);
-    Pump(std::chrono::milliseconds(300));
-    EXPECT_EQ(page->Panel()->ServingText(), wxString::FromUTF8(first.item->ServingSizeName));
-    SaveScreenshot(page.get(), "CarbInfoPage");
-
-    TypeInto(page->Search()->Field(), "egg boil");
-    ASSERT_GT(page->Search()->Finder().RowCount(), 0u);
-    ClickListRow(page->Search()->Results(), 0);
-    EXPECT_EQ(page->Panel()->ServingText(), wxString::FromUTF8(page->Search()->Finder().Item(0).ServingSizeName));
-    SaveScreenshot(page.get(), "CarbInfoPageSearch");
-    page.release()->Destroy();
+    EXPECT_EQ(Fruit().children.size(), 1u);   // what reaches the file is the food editor's test
 }
 
 TEST_F(CCarbInfoPageTest, ASearchResultShowsItsLabelAndEscapeGivesTheTreeBack)
@@ -118,6 +87,7 @@ TEST_F(CCarbInfoPageTest, ASearchResultShowsItsLabelAndEscapeGivesTheTreeBack)
     ASSERT_EQ(search.Finder().RowCount(), 2u);
     ClickListRow(search.Results(), 1);
     EXPECT_EQ(Page().Panel()->ServingText(), "large");
+    SaveScreenshot(&Page(), "CarbInfoPageSearch");
 
     PressKey(WXK_ESCAPE);
     EXPECT_TRUE(Page().Tree()->IsShown());
