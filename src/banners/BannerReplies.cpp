@@ -1,10 +1,10 @@
 #include "banners/BannerReplies.h"
 
+#include "base/LeadingInt.h"
 #include "update/Cp1252.h"
 
 #include <algorithm>
 #include <cctype>
-#include <limits>
 
 namespace {
 
@@ -109,7 +109,7 @@ std::optional<SBannerInfoReply> ParseBannerInfoReply(std::string_view reply)
     info.channelId = Cp1252ToUtf8(next());
     info.banner = Cp1252ToUtf8(next());
     info.destUrl = Cp1252ToUtf8(next());
-    const std::int32_t count = AtoiClamped(next());
+    const std::int32_t count = LeadingInt(next());
     if (count > kMaxFilesPerBanner)
         return std::nullopt;
     for (std::int32_t i = 0; i < count; ++i) {
@@ -119,10 +119,10 @@ std::optional<SBannerInfoReply> ParseBannerInfoReply(std::string_view reply)
         info.files.push_back(std::move(file));
     }
     info.expiry = Cp1252ToUtf8(next());
-    info.flags = AtoiClamped(next());
-    info.duration = AtoiClamped(next());
-    info.dropWidth = AtoiClamped(next());
-    info.dropHeight = AtoiClamped(next());
+    info.flags = LeadingInt(next());
+    info.duration = LeadingInt(next());
+    info.dropWidth = LeadingInt(next());
+    info.dropHeight = LeadingInt(next());
     if (missing)
         return std::nullopt;
     info.popup = std::string(reader.Rest());
@@ -146,20 +146,4 @@ bool IsUsableChannelId(std::string_view id)
         if (id.size() >= stem.size() && sameLetters(id.substr(0, stem.size()), stem))
             return false;
     return true;
-}
-
-std::int32_t AtoiClamped(std::string_view text)
-{
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    std::int64_t value = 0;
-    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = std::min(value * 10 + (text[i] - '0'), kLimit);
-    value = negative ? -value : std::min<std::int64_t>(value, kLimit - 1);
-    return static_cast<std::int32_t>(value);
 }

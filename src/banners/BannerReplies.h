@@ -60,7 +60,3 @@ inline constexpr std::string_view kBuiltInChannelId = "Channels";
 /// folder (its database, settings, lock, downloads, Handheld, Backups), whose
 /// place a channel folder would otherwise take.
 bool IsUsableChannelId(std::string_view id);
-
-/// C's atoi without its undefined overflow: blanks, a sign, digits; values
-/// beyond 32 bits are clamped.
-std::int32_t AtoiClamped(std::string_view text);

@@ -4,7 +4,7 @@
 #include "base/StrPrintf.h"
 #include "diet/DietCalendar.h"
 #include "entry/EntryInputRules.h"
-#include "entry/EntryText.h"
+#include "base/LeadingInt.h"
 
 #include <stdexcept>
 

@@ -3,7 +3,7 @@
 #include "base/StrPrintf.h"
 #include "base/Utf8.h"
 #include "entry/EntryInputRules.h"
-#include "entry/EntryText.h"
+#include "base/LeadingInt.h"
 
 std::string PickSizeText(const SPickResult& pick)
 {

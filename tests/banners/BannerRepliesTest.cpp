@@ -107,16 +107,6 @@ TEST(BannerReplies, ChannelIdsNeverTakeTheDataFoldersOwnNames)
         EXPECT_EQ(IsUsableChannelId(c.id), c.usable) << c.id;
 }
 
-TEST(BannerReplies, NumbersReadAsAtoiWithoutOverflow)
-{
-    const struct { std::string_view text; std::int32_t value; } cases[] = {
-        {" 42x", 42}, {"-7", -7}, {"+3", 3}, {"x1", 0}, {"", 0},
-        {"99999999999", 2147483647}, {"-99999999999", -2147483647 - 1},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(AtoiClamped(c.text), c.value) << c.text;
-}
-
 TEST(BannerPages, ServerTextIsEscapedInOurPages)
 {
     EXPECT_NE(FormatBannerHtml(kDefaultBannerHtml, "http://x/?a=1&b=\"2\"", "b.jpg")

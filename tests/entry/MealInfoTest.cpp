@@ -1,4 +1,4 @@
-#include "entry/EntryText.h"
+#include "base/LeadingInt.h"
 #include "entry/MealInfo.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +59,7 @@ TEST(MealInfo, ItemAndSizeHoldAtMostFortyCharacters)
     EXPECT_NE(problem->message.find("40"), std::string::npos) << problem->message;
 }
 
-TEST(EntryText, LeadingIntReadsAsAtoiDoes)
+TEST(LeadingInt, ReadsAsAtoiDoes)
 {
     const std::pair<const char*, int> cases[] = {
         {"182.6", 182}, {" 200", 200}, {"+5", 5}, {"-3", -3}, {"abc", 0}, {"", 0},

@@ -1,4 +1,4 @@
-#include "entry/EntryText.h"
+#include "base/LeadingInt.h"
 
 #include <climits>
 
