@@ -55,35 +55,39 @@ CProgramUpdates::CProgramUpdates(CSettings& settings, std::string appDir, std::s
 {
 }
 
-void CProgramUpdates::CheckPrcUpdate()
+bool CProgramUpdates::TakeComponentUpdate(std::string_view pathFormat, std::string_view what, std::string_view fileName,
+                                          std::string CProgramUpdates::*version, const STextSetting& setting)
 {
-    const auto reply = AskVersion(kPrcVersionPath, "handheld application");
-    if (!reply || !IsUsableNewer(*reply, PrcVersion(), "handheld application"))
-        return;
-    const auto bytes = Download(reply->file);
-    if (!bytes || !WriteDownload(kPrcFileName, *bytes))
-        return;
+    std::string current;
     {
         std::lock_guard lock(m_mutex);
-        m_strPrcVersion = reply->version;
+        current = this->*version;
     }
-    m_settings.Set(kPrcVersionSetting, reply->version);
-    QueueForHandheld();
+    const auto reply = AskVersion(pathFormat, what);
+    if (!reply || !IsUsableNewer(*reply, current, what))
+        return false;
+    const auto bytes = Download(reply->file);
+    if (!bytes || !WriteDownload(fileName, *bytes))
+        return false;
+    {
+        std::lock_guard lock(m_mutex);
+        this->*version = reply->version;
+    }
+    m_settings.Set(setting, reply->version);
+    return true;
+}
+
+void CProgramUpdates::CheckPrcUpdate()
+{
+    if (TakeComponentUpdate(kPrcVersionPath, "handheld application", kPrcFileName, &CProgramUpdates::m_strPrcVersion,
+                            kPrcVersionSetting))
+        QueueForHandheld();
 }
 
 void CProgramUpdates::CheckConduitUpdate()
 {
-    const auto reply = AskVersion(kConduitVersionPath, "conduit");
-    if (!reply || !IsUsableNewer(*reply, ConduitVersion(), "conduit"))
-        return;
-    const auto bytes = Download(reply->file);
-    if (!bytes || !WriteDownload(kConduitFileName, *bytes))
-        return;
-    {
-        std::lock_guard lock(m_mutex);
-        m_strConduitVersion = reply->version;
-    }
-    m_settings.Set(kConduitVersionSetting, reply->version);
+    TakeComponentUpdate(kConduitVersionPath, "conduit", kConduitFileName, &CProgramUpdates::m_strConduitVersion,
+                        kConduitVersionSetting);
 }
 
 void CProgramUpdates::CheckExeUpdate()

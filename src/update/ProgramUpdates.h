@@ -9,6 +9,7 @@
 #include <string_view>
 
 class CSettings;
+struct STextSetting;
 
 /// A version reply: "GOOD", then "<version>" and "[file]" in that order.
 struct SVersionReply
@@ -86,6 +87,10 @@ private:
 
     /// The reply of a version request; nullopt when it has no usable version and file.
     std::optional<SVersionReply> AskVersion(std::string_view pathFormat, std::string_view what) const;
+    /// The handheld application's or the conduit's check: a newer version's
+    /// file stored whole as `fileName`, then the version recorded. True when taken.
+    bool TakeComponentUpdate(std::string_view pathFormat, std::string_view what, std::string_view fileName,
+                             std::string CProgramUpdates::*version, const STextSetting& setting);
     /// The whole body of "/leanlog/<file>" when it arrived with status 200.
     std::optional<std::string> Download(const std::string& file) const;
     /// The reply names a newer version than `current` and a plain file name.

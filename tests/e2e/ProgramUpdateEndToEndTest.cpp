@@ -72,6 +72,12 @@ struct SProgramSide
         : updates(settings, dir.Path(), feed.Url(), SHttpClientOptions{}, ReadFileBytes(LEANLOG_TEST_PUBLIC_KEY))
     {
     }
+    void CheckAll()
+    {
+        updates.CheckPrcUpdate();
+        updates.CheckConduitUpdate();
+        updates.CheckExeUpdate();
+    }
 };
 
 /// scripts/feed serving the hostile variant `name` ("" for none).
@@ -93,9 +99,7 @@ TEST(ProgramUpdateEndToEnd, TheFeedsSignedReleaseIsDownloadedOfferedAndInstalled
     auto feed = Feed("");
     ASSERT_TRUE(feed->Running());
     SProgramSide program(*feed);
-    program.updates.CheckPrcUpdate();
-    program.updates.CheckConduitUpdate();
-    program.updates.CheckExeUpdate();
+    program.CheckAll();
     EXPECT_EQ(program.settings.Get(kPrcVersionSetting), kNewVersion);
     EXPECT_EQ(program.settings.Get(kConduitVersionSetting), kNewVersion);
     EXPECT_NE(ReadFileBytes(program.dir.File("LeanlogConduit.dll")).find("conduit 0001.0001.0006"), std::string::npos);
@@ -146,9 +150,7 @@ TEST(ProgramUpdateEndToEnd, HostileNamesAndMisorderedRepliesWriteNothing)
     auto feed = Feed("hostile-names");
     ASSERT_TRUE(feed->Running());
     SProgramSide program(*feed);
-    program.updates.CheckPrcUpdate();
-    program.updates.CheckConduitUpdate();
-    program.updates.CheckExeUpdate();
+    program.CheckAll();
     std::set<std::string> names;
     for (const auto& entry : fs::recursive_directory_iterator(program.dir.Path()))
         names.insert(entry.path().filename().string());
