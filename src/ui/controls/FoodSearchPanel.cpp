@@ -4,6 +4,7 @@
 
 #include <wx/dataview.h>
 #include <wx/sizer.h>
+#include <wx/stattext.h>
 #include <wx/srchctrl.h>
 
 #include <gtk/gtk.h>
@@ -79,6 +80,8 @@ CFoodSearchPanel::CFoodSearchPanel(wxWindow* parent, const CFoodSearch& search, 
     // A fixed width the list fills: one sized to its contents would measure every row on each keystroke.
     m_pResults->AppendColumn(new wxDataViewColumn("Food", renderer, 0, FromDIP(100), wxALIGN_LEFT, 0));
     m_pResults->Hide();
+    m_pNoMatch = new wxStaticText(this, wxID_ANY, ToWx(kNoFoodMatchesText));
+    m_pNoMatch->Hide();
 
     m_pField->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnText(); });
     Bind(wxEVT_CHAR_HOOK, &CFoodSearchPanel::OnKey, this);
@@ -98,6 +101,7 @@ CFoodSearchPanel::CFoodSearchPanel(wxWindow* parent, const CFoodSearch& search, 
 
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(m_pField, wxSizerFlags().Expand().Border(wxBOTTOM, FromDIP(4)));
+    sizer->Add(m_pNoMatch, wxSizerFlags().Border(wxBOTTOM, FromDIP(4)));
     sizer->Add(m_pResults, wxSizerFlags(1).Expand());
     SetSizer(sizer);
 }
@@ -127,8 +131,13 @@ void CFoodSearchPanel::OnText()
         return;
     m_pResults->UnselectAll();
     m_pModel->Reset(static_cast<unsigned>(m_finder.RowCount()));
+    const bool noMatch = m_finder.Searching() && m_finder.RowCount() == 0;
     if (m_finder.Searching() != wasSearching)
         ShowResults(m_finder.Searching());
+    if (m_pNoMatch->IsShown() != noMatch) {
+        m_pNoMatch->Show(noMatch);
+        Layout();
+    }
 }
 
 void CFoodSearchPanel::ShowResults(bool show)

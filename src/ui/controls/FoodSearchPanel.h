@@ -10,6 +10,7 @@ class CFoodItem;
 class CFoodResultsModel;
 class wxDataViewCtrl;
 class wxSearchCtrl;
+class wxStaticText;
 
 /// What a food chooser does when its search moves on. Empty members are not called.
 struct SFoodSearchHandlers
@@ -36,6 +37,8 @@ public:
 
     wxSearchCtrl* Field() const { return m_pField; }
     wxDataViewCtrl* Results() const { return m_pResults; }
+    /// Shown while the words typed match no food.
+    wxStaticText* NoMatch() const { return m_pNoMatch; }
     const CFoodFinder& Finder() const { return m_finder; }
 
 private:
@@ -49,5 +52,6 @@ private:
     wxSearchCtrl* m_pField = nullptr;
     wxWindow* m_pTree = nullptr;
     wxDataViewCtrl* m_pResults = nullptr;
+    wxStaticText* m_pNoMatch = nullptr;
     CFoodResultsModel* m_pModel = nullptr;   ///< reference held by the results control
 };

@@ -7,6 +7,7 @@
 #include "ui/pages/CarbInfoPage.h"
 
 #include <wx/menu.h>
+#include <wx/stattext.h>
 
 #include <gtk/gtk.h>
 
@@ -94,4 +95,9 @@ TEST_F(CCarbInfoPageTest, ASearchResultShowsItsLabelAndEscapeGivesTheTreeBack)
     EXPECT_EQ(search.Field()->GetValue(), "");
     EXPECT_EQ(Page().Tree()->GetSelection(), CFoodTreeModel::Item(&small));
     EXPECT_EQ(Page().Panel()->ServingText(), "small");
+
+    TypeInto(search.Field(), "zq");
+    EXPECT_TRUE(search.NoMatch()->IsShown());
+    PressKey(WXK_ESCAPE);
+    EXPECT_FALSE(search.NoMatch()->IsShown());
 }
