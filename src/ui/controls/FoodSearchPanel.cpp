@@ -1,5 +1,6 @@
 #include "ui/controls/FoodSearchPanel.h"
 
+#include "banners/BannerPages.h"
 #include "ui/controls/WxText.h"
 
 #include <wx/dataview.h>
@@ -18,20 +19,6 @@ void SetAccessibleName(wxWindow* window, GtkWidget* widget, const char* name)
     atk_object_set_name(gtk_widget_get_accessible(widget), name);
 }
 
-std::string Escaped(const std::string& text)
-{
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
-
 } // namespace
 
 /// The finder's rows as a one-column list: the food's name, and under it,
@@ -47,9 +34,9 @@ public:
     void GetValueByRow(wxVariant& value, unsigned row, unsigned) const override
     {
         // fgalpha, not a colour: the line stays readable on the selection's background.
-        value = ToWx(Escaped(m_finder.Text(row, CFoodFinder::kNameColumn)) + "\n<span size=\"smaller\" fgalpha=\"70%\">" +
-                     Escaped(m_finder.Text(row, CFoodFinder::kSizeColumn)) + "  \u00b7  " +
-                     Escaped(m_finder.Text(row, CFoodFinder::kCategoryColumn)) + "</span>");
+        value = ToWx(HtmlEscape(m_finder.Text(row, CFoodFinder::kNameColumn)) + "\n<span size=\"smaller\" fgalpha=\"70%\">" +
+                     HtmlEscape(m_finder.Text(row, CFoodFinder::kSizeColumn)) + "  \u00b7  " +
+                     HtmlEscape(m_finder.Text(row, CFoodFinder::kCategoryColumn)) + "</span>");
     }
     bool SetValueByRow(const wxVariant&, unsigned, unsigned) override { return false; }
 
