@@ -14,7 +14,6 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-
 namespace {
 
 const wxSize kTreeSize(170, 250);   // dialog units
@@ -152,7 +151,7 @@ void CFoodPickerDlg::ShowFields()
     m_pAmount->SetCheck(m_picker.Mode() == CFoodPicker::kAmount);
     m_pAmount->Enable(m_picker.AmountAllowed());
     if (item && ParseQuantity(ToUtf8(m_pQuantity->GetValue())) != m_picker.Quantity())
-        m_pQuantity->ChangeValue(ToWx(StrPrintf("%g", static_cast<double>(m_picker.Quantity()))));
+        ShowQuantity();
     Layout();
 }
 
