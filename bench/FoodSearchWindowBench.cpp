@@ -3,6 +3,7 @@
 // and how long the index takes to build. Keys are real X key events. Needs
 // a display: run it under tests/ui/run-with-display.
 #include "BenchTiming.h"
+#include "BenchWindow.h"
 #include "FoodCsv.h"
 
 #include "app/LeanlogApp.h"
@@ -10,7 +11,6 @@
 #include "ui/dialogs/FoodPickerDlg.h"
 #include "ui/pages/CarbInfoPage.h"
 
-#include <wx/app.h>
 #include <wx/dataview.h>
 #include <wx/frame.h>
 #include <wx/srchctrl.h>
@@ -29,13 +29,6 @@ constexpr int kIndexRuns = 5;
 const char* const kTyped[] = {"egg boiled", "chicken breast roasted", "apple juice", "cheese cheddar", "c"};
 
 using Clock = std::chrono::steady_clock;
-
-/// Runs the loop until nothing is pending.
-void Settle()
-{
-    for (int i = 0; i < 3; ++i)
-        wxTheApp->Yield(true);
-}
 
 /// Times each key of kTyped typed into `search`'s field, then Escape; exits on a key that never arrives.
 void TypeAndTime(CFoodSearchPanel& search, const char* window)
@@ -81,62 +74,48 @@ void TypeAndTime(CFoodSearchPanel& search, const char* window)
                 Median(escapes), *std::max_element(escapes.begin(), escapes.end()));
 }
 
-class CBenchApp : public wxApp
+void Run()
 {
-public:
-    bool OnInit() override
+    const auto folder = std::filesystem::temp_directory_path() / "leanlog-search-window-bench";
+    std::filesystem::create_directories(folder);
     {
-        CallAfter([this] { Run(); });
-        return true;
-    }
-
-private:
-    void Run()
-    {
-        const auto folder = std::filesystem::temp_directory_path() / "leanlog-search-window-bench";
-        std::filesystem::create_directories(folder);
-        {
-            CLeanlogApp model(CDataFolder{folder.string(), true});
-            const size_t items = LoadFoodCsv(model, kSharedFoodCsv);
-            if (items == 0) {
-                std::fprintf(stderr, "no food table at %s\n", kSharedFoodCsv);
-                std::exit(1);
-            }
-            std::vector<double> builds;
-            for (int run = 0; run < kIndexRuns; ++run) {
-                const auto start = Clock::now();
-                model.IndexFoods();
-                builds.push_back(MillisecondsSince(start));
-            }
-            std::printf("USDA table: %zu sizes; index build: median %.1f ms of %d (target 100 ms)\n", items,
-                        Median(builds), kIndexRuns);
-
-            auto* frame = new wxFrame(nullptr, wxID_ANY, "Carb Info", wxDefaultPosition, wxSize(900, 600));
-            auto* page = new CCarbInfoPage(frame, model);
-            frame->Show();
-            page->EnsureTree();
-            Settle();
-            TypeAndTime(*page->Search(), "Carb Info page");
-
-            {
-                CFoodPickerDlg picker(frame, model.m_categories, model.FoodSearch());
-                picker.Show();
-                Settle();
-                TypeAndTime(*picker.Search(), "Food picker");
-            }
-            frame->Destroy();
-            Settle();
+        CLeanlogApp model(CDataFolder{folder.string(), true});
+        const size_t items = LoadFoodCsv(model, kSharedFoodCsv);
+        if (items == 0) {
+            std::fprintf(stderr, "no food table at %s\n", kSharedFoodCsv);
+            std::exit(1);
         }
-        std::filesystem::remove_all(folder);
-        ExitMainLoop();
+        std::vector<double> builds;
+        for (int run = 0; run < kIndexRuns; ++run) {
+            const auto start = Clock::now();
+            model.IndexFoods();
+            builds.push_back(MillisecondsSince(start));
+        }
+        std::printf("USDA table: %zu sizes; index build: median %.1f ms of %d (target 100 ms)\n", items,
+                    Median(builds), kIndexRuns);
+
+        auto* frame = new wxFrame(nullptr, wxID_ANY, "Carb Info", wxDefaultPosition, wxSize(900, 600));
+        auto* page = new CCarbInfoPage(frame, model);
+        frame->Show();
+        page->EnsureTree();
+        Settle();
+        TypeAndTime(*page->Search(), "Carb Info page");
+
+        {
+            CFoodPickerDlg picker(frame, model.m_categories, model.FoodSearch());
+            picker.Show();
+            Settle();
+            TypeAndTime(*picker.Search(), "Food picker");
+        }
+        frame->Destroy();
+        Settle();
     }
-};
+    std::filesystem::remove_all(folder);
+}
 
 } // namespace
 
-wxIMPLEMENT_APP_NO_MAIN(CBenchApp);
-
 int main(int argc, char** argv)
 {
-    return wxEntry(argc, argv);
+    return RunInWindowApp(argc, argv, Run);
 }
