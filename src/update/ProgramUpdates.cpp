@@ -2,11 +2,10 @@
 
 #include "app/Settings.h"
 #include "base/FileText.h"
-#include "net/HttpGet.h"
 #include "base/PlainName.h"
+#include "net/HttpGet.h"
 
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
