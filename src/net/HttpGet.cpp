@@ -17,3 +17,10 @@ SHttpGetResult HttpGet(const std::string& url, const SHttpClientOptions& options
     got.failure = client.GetFailureText();
     return got;
 }
+
+std::string ServerPathUrl(std::string_view serverUrl, std::string_view path)
+{
+    while (!serverUrl.empty() && serverUrl.back() == '/')
+        serverUrl.remove_suffix(1);
+    return std::string(serverUrl) + std::string(path);
+}

@@ -3,6 +3,7 @@
 #include "net/HttpClient.h"
 
 #include <string>
+#include <string_view>
 
 /// What one GET gave.
 struct SHttpGetResult
@@ -19,3 +20,7 @@ struct SHttpGetResult
 /// One GET of `url` with the User-Agent and Accept headers every request of
 /// the program sends, on an HttpClient of its own. Never throws.
 SHttpGetResult HttpGet(const std::string& url, const SHttpClientOptions& options);
+
+/// `serverUrl` (the ServerURL setting) without its trailing slashes, then
+/// `path`, which starts with "/".
+std::string ServerPathUrl(std::string_view serverUrl, std::string_view path);

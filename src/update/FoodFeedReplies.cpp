@@ -1,12 +1,11 @@
 #include "update/FoodFeedReplies.h"
 
+#include "base/LeadingInt.h"
 #include "update/Cp1252.h"
 #include "update/FeedRecords.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -19,26 +18,6 @@ std::string_view SkipBlanks(std::string_view field)
 }
 
 } // namespace
-
-std::int32_t FeedInteger(std::string_view field)
-{
-    field = SkipBlanks(field);
-    bool negative = false;
-    if (!field.empty() && (field[0] == '+' || field[0] == '-')) {
-        negative = field[0] == '-';
-        field.remove_prefix(1);
-    }
-    std::int64_t value = 0;
-    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    for (const char c : field) {
-        if (c < '0' || c > '9')
-            break;
-        value = std::min(value * 10 + (c - '0'), kLimit);
-    }
-    value = negative ? -value : value;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                                              std::numeric_limits<std::int32_t>::max()));
-}
 
 double FeedDecimal(std::string_view field)
 {
@@ -75,12 +54,12 @@ std::vector<SFoodItemRecord> ParseFoodItemReply(std::string_view body)
         r.ItemName = Cp1252ToUtf8(f[0]);
         r.ItemCategoryCode = Cp1252ToUtf8(f[1]);
         // f[2] is read and not used.
-        r.ServingSizeCode = FeedInteger(f[3]);
+        r.ServingSizeCode = LeadingInt(f[3]);
         r.ServingSizeName = Cp1252ToUtf8(f[4]);
         r.ServingSizeAmt = FeedDecimal(f[5]);
         r.ServingSizeUnit = Cp1252ToUtf8(f[6]);
-        r.Calories = FeedInteger(f[7]);
-        r.FatCalories = FeedInteger(f[8]);
+        r.Calories = LeadingInt(f[7]);
+        r.FatCalories = LeadingInt(f[8]);
         double* const decimals[] = {&r.FatGrams,   &r.FatGramsPercent, &r.SaturatedFat, &r.SaturatedFatPercent,
                                     &r.PolySatFat, &r.MonoUnsatFat,    &r.Cholesterol,  &r.CholesterolPercent,
                                     &r.Sodium,     &r.SodiumPercent,   &r.Carbs,        &r.CarbsPercent,

@@ -22,9 +22,6 @@ std::vector<SCategoryRecord> ParseCategoryReply(std::string_view body);
 /// read them. ID, PalmID and wAttribs are left at 0.
 std::vector<SFoodItemRecord> ParseFoodItemReply(std::string_view body);
 
-/// Leading blanks, a sign and digits, as atol reads them; 0 when there are
-/// none; clamped to the 32-bit range.
-std::int32_t FeedInteger(std::string_view field);
 /// A decimal number after leading blanks, as atof reads it but without
 /// regard to the locale; 0 when there is none or it is not finite.
 double FeedDecimal(std::string_view field);

@@ -8,13 +8,11 @@
 namespace {
 
 /// ServerURL and a request path; the since date goes in unescaped.
-std::string RequestUrl(std::string serverUrl, std::string_view pathFormat, std::string_view sinceDate)
+std::string RequestUrl(std::string_view serverUrl, std::string_view pathFormat, std::string_view sinceDate)
 {
-    while (!serverUrl.empty() && serverUrl.back() == '/')
-        serverUrl.pop_back();
     std::string path(pathFormat);
     path.replace(path.find("%s"), 2, sinceDate);
-    return serverUrl + path;
+    return ServerPathUrl(serverUrl, path);
 }
 
 } // namespace

@@ -2,11 +2,10 @@
 
 #include "app/Settings.h"
 #include "base/FileText.h"
-#include "net/HttpGet.h"
 #include "base/PlainName.h"
+#include "net/HttpGet.h"
 
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,13 +22,6 @@ namespace {
 /// The user identifier sent as "user": the program keeps none.
 constexpr std::string_view kUserId = "";
 constexpr char kExeItemNumber = '4';
-
-std::string RequestUrl(std::string serverUrl, std::string_view path)
-{
-    while (!serverUrl.empty() && serverUrl.back() == '/')
-        serverUrl.pop_back();
-    return serverUrl + std::string(path);
-}
 
 std::string VersionPath(std::string_view format)
 {
@@ -121,7 +113,7 @@ std::optional<SVersionReply> CProgramUpdates::AskVersion(std::string_view pathFo
 {
     if (m_serverUrl.empty())
         return std::nullopt;
-    const std::string url = RequestUrl(m_serverUrl, VersionPath(pathFormat));
+    const std::string url = ServerPathUrl(m_serverUrl, VersionPath(pathFormat));
     // The reply is read whatever the exchange's result: the markers decide.
     auto reply = ParseVersionReply(HttpGet(url, m_options).body);
     if (!reply)
@@ -142,7 +134,7 @@ bool CProgramUpdates::IsUsableNewer(const SVersionReply& reply, const std::strin
 
 std::optional<std::string> CProgramUpdates::Download(const std::string& file) const
 {
-    const std::string url = RequestUrl(m_serverUrl, std::string(kDownloadFolderPath) + file);
+    const std::string url = ServerPathUrl(m_serverUrl, std::string(kDownloadFolderPath) + file);
     SHttpGetResult got = HttpGet(url, m_options);
     // Send fails a reply cut short of its length; an error page is no file either.
     if (!got.Whole()) {

@@ -3,21 +3,16 @@
 
 std::optional<SVersionReply> ParseVersionReply(std::string_view body)
 {
-    const size_t good = body.find("GOOD");
-    if (good == std::string_view::npos)
-        return std::nullopt;
-    const size_t open = body.find('<', good + 4);
-    if (open == std::string_view::npos)
-        return std::nullopt;
-    const size_t close = body.find('>', open + 1);
-    if (close == std::string_view::npos)
-        return std::nullopt;
-    const size_t fileOpen = body.find('[', close + 1);
-    if (fileOpen == std::string_view::npos)
-        return std::nullopt;
-    const size_t fileClose = body.find(']', fileOpen + 1);
-    if (fileClose == std::string_view::npos)
-        return std::nullopt;
-    return SVersionReply{std::string(body.substr(open + 1, close - open - 1)),
-                         std::string(body.substr(fileOpen + 1, fileClose - fileOpen - 1))};
+    // Each marker is searched from the end of the one before it.
+    constexpr std::string_view kMarkers[] = {"GOOD", "<", ">", "[", "]"};
+    size_t at[std::size(kMarkers)];
+    size_t from = 0;
+    for (size_t i = 0; i < std::size(kMarkers); ++i) {
+        at[i] = body.find(kMarkers[i], from);
+        if (at[i] == std::string_view::npos)
+            return std::nullopt;
+        from = at[i] + kMarkers[i].size();
+    }
+    return SVersionReply{std::string(body.substr(at[1] + 1, at[2] - at[1] - 1)),
+                         std::string(body.substr(at[3] + 1, at[4] - at[3] - 1))};
 }

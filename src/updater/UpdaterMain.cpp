@@ -6,6 +6,7 @@
 // dialog when a display and the window toolkit are there, else on the
 // terminal (standard input; no answer is no).
 #include "app/DataFolder.h"
+#include "base/LeadingInt.h"
 #include "update/ProgramUpdates.h"
 #include "updater/InstallQuestion.h"
 #include "updater/ReleaseInstall.h"
@@ -27,7 +28,7 @@ bool WaitForProgramEnd()
     const char* text = std::getenv(std::string(kUpdaterWaitPidVariable).c_str());
     if (!text || !*text)
         return true;
-    const pid_t pid = static_cast<pid_t>(std::atol(text));
+    const pid_t pid = static_cast<pid_t>(LeadingInt(text));
     const auto deadline = std::chrono::steady_clock::now() + kWaitForProgram;
     while (pid > 0 && kill(pid, 0) == 0) {
         if (std::chrono::steady_clock::now() > deadline)

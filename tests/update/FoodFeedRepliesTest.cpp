@@ -1,3 +1,4 @@
+#include "base/LeadingInt.h"
 #include "update/Cp1252.h"
 #include "update/FeedRecords.h"
 #include "update/FoodFeedReplies.h"
@@ -61,7 +62,7 @@ TEST(FoodFeedReplies, NumbersReadAsTheCLibraryReadsThem)
         {"+-3", 0, 0},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(FeedInteger(c.text), c.integer) << c.text;
+        EXPECT_EQ(LeadingInt(c.text), c.integer) << c.text;
         EXPECT_DOUBLE_EQ(FeedDecimal(c.text), c.decimal) << c.text;
     }
 }
