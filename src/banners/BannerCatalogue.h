@@ -196,6 +196,8 @@ private:
     SBannerView ViewOf(const CBanner& banner) const;
     /// Fetches one reply of the feed; no lock held.
     std::optional<std::string> Fetch(const std::string& path) const;
+    /// The channel info reply for `id`, nullopt when it did not arrive or says "BAD"; no lock held.
+    std::optional<SChannelInfoReply> FetchChannelInfo(const std::string& id) const;
     void Trace(std::string_view text) const;
 
     // Sink calls: made with m_mutex released.
