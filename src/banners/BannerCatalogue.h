@@ -185,7 +185,9 @@ private:
     void Retire(std::unique_ptr<CBanner> banner);
     /// Keeps the app and viewer selections on live channels and banners.
     void RepairSelections();
-    void StoreBannerInfo(CBanner& banner, const std::string& id, const SBannerInfoReply& reply);
+    /// `folder`: the banner's folder, where its pages go.
+    void StoreBannerInfo(CBanner& banner, const std::string& id, const std::string& folder,
+                         const SBannerInfoReply& reply);
     bool IsSkipped(const CBanner& banner) const;
     void ShowBanner(CBanner& banner);
     /// The next banner of the app channel that is not skipped, or null.
