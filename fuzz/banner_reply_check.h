@@ -12,5 +12,4 @@ inline void CheckLineText(std::string_view text)
     for (const char c : text)
         if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 127)
             std::abort();
-    IsPlainName(text);
 }

@@ -3,8 +3,8 @@
 #include "banners/BannerCatalogue.h"
 
 #include "app/Settings.h"
-#include "banners/BannerReplies.h"
 #include "banners/GetBannerInfoThread.h"
+#include "base/PlainName.h"
 #include "base/StrPrintf.h"
 
 #include <system_error>

@@ -9,7 +9,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 class CSettings;
@@ -185,7 +184,9 @@ private:
     void Retire(std::unique_ptr<CBanner> banner);
     /// Keeps the app and viewer selections on live channels and banners.
     void RepairSelections();
-    void StoreBannerInfo(CBanner& banner, const std::string& id, const SBannerInfoReply& reply);
+    /// `folder`: the banner's folder, where its pages go.
+    void StoreBannerInfo(CBanner& banner, const std::string& id, const std::string& folder,
+                         const SBannerInfoReply& reply);
     bool IsSkipped(const CBanner& banner) const;
     void ShowBanner(CBanner& banner);
     /// The next banner of the app channel that is not skipped, or null.
@@ -196,6 +197,8 @@ private:
     SBannerView ViewOf(const CBanner& banner) const;
     /// Fetches one reply of the feed; no lock held.
     std::optional<std::string> Fetch(const std::string& path) const;
+    /// The channel info reply for `id`, nullopt when it did not arrive or says "BAD"; no lock held.
+    std::optional<SChannelInfoReply> FetchChannelInfo(const std::string& id) const;
     void Trace(std::string_view text) const;
 
     // Sink calls: made with m_mutex released.

@@ -10,11 +10,6 @@
 
 #include <algorithm>
 
-namespace {
-
-
-} // namespace
-
 std::optional<std::string> CBannerCatalogue::Fetch(const std::string& path) const
 {
     if (m_strServerUrl.empty())
@@ -45,15 +40,20 @@ bool CBannerCatalogue::GetChannelList(std::vector<std::string>& list)
     return true;
 }
 
-bool CBannerCatalogue::GetChannelInfo(CChannel& channel)
+std::optional<SChannelInfoReply> CBannerCatalogue::FetchChannelInfo(const std::string& id) const
 {
     std::string path;
     {
         std::lock_guard lock(m_mutex);
-        path = FeedRequestPath(kChannelInfoPath, {channel.m_strID, m_strSponsorId, std::to_string(m_nBetaId)});
+        path = FeedRequestPath(kChannelInfoPath, {id, m_strSponsorId, std::to_string(m_nBetaId)});
     }
     const auto reply = Fetch(path);
-    const auto info = reply ? ParseChannelInfoReply(*reply) : std::nullopt;
+    return reply ? ParseChannelInfoReply(*reply) : std::nullopt;
+}
+
+bool CBannerCatalogue::GetChannelInfo(CChannel& channel)
+{
+    const auto info = FetchChannelInfo(channel.m_strID);
     if (!info)
         return false;
     std::lock_guard lock(m_mutex);
@@ -100,19 +100,11 @@ void CBannerCatalogue::RefreshChannels()
         else if (std::find(ids.begin(), ids.end(), id) == ids.end())
             ids.push_back(id);
     }
-    std::string sponsor;
-    std::string beta;
-    {
-        std::lock_guard lock(m_mutex);
-        sponsor = m_strSponsorId;
-        beta = std::to_string(m_nBetaId);
-    }
     std::vector<std::optional<SChannelInfoReply>> infos;
     for (const std::string& id : ids) {
         if (m_bStopping)
             return;
-        const auto reply = Fetch(FeedRequestPath(kChannelInfoPath, {id, sponsor, beta}));
-        infos.push_back(reply ? ParseChannelInfoReply(*reply) : std::nullopt);
+        infos.push_back(FetchChannelInfo(id));
     }
 
     bool changed = false;

@@ -94,13 +94,13 @@ CBanner* CBannerCatalogue::GetBannerInfo(CBanner& banner, const std::string& id)
             Trace("banner " + id + ": file name refused: " + file.name);
     }
     std::lock_guard lock(m_mutex);
-    StoreBannerInfo(banner, id, *info);
+    StoreBannerInfo(banner, id, folder, *info);
     return &banner;
 }
 
-void CBannerCatalogue::StoreBannerInfo(CBanner& banner, const std::string& id, const SBannerInfoReply& reply)
+void CBannerCatalogue::StoreBannerInfo(CBanner& banner, const std::string& id, const std::string& folder,
+                                       const SBannerInfoReply& reply)
 {
-    const std::string folder = m_strAppDir + "/" + reply.channelId + "/" + id;
     banner.m_strID = id;
     banner.m_strName = reply.name;
     banner.m_strBanner = reply.banner;
