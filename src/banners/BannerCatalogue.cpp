@@ -7,6 +7,7 @@
 #include "banners/GetBannerInfoThread.h"
 #include "base/FileText.h"
 #include "base/StrPrintf.h"
+#include "net/HttpGet.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -32,8 +33,6 @@ CBannerCatalogue::CBannerCatalogue(CSettings& settings, std::string appDir, std:
       m_options(std::move(options)),
       m_bOnline(online)
 {
-    while (!m_strServerUrl.empty() && m_strServerUrl.back() == '/')
-        m_strServerUrl.pop_back();
 }
 
 CBannerCatalogue::~CBannerCatalogue()
@@ -163,7 +162,7 @@ void CBannerCatalogue::CreateBuiltInChannel()
     banner->m_strID = kBuiltInChannelId;
     banner->m_strName = "Channel List";
     banner->m_strBanner = "XchBanner2.jpg";
-    banner->m_strDestURL = m_strServerUrl.empty() ? "" : m_strServerUrl + "/leanlog/";
+    banner->m_strDestURL = m_strServerUrl.empty() ? "" : ServerPathUrl(m_strServerUrl, "/leanlog/");
     const std::string folder = BannerFolder(*channel, *banner);
     std::error_code error;
     std::filesystem::create_directories(folder, error);

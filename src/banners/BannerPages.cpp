@@ -1,21 +1,6 @@
 #include "banners/BannerPages.h"
 
-std::string HtmlEscape(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&#39;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
+#include "base/HtmlEscape.h"
 
 std::string FormatBannerHtml(std::string_view format, std::string_view destUrl, std::string_view banner)
 {

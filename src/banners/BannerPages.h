@@ -20,9 +20,6 @@ inline constexpr std::string_view kChannelListBarPage =
     "<img src=\"Mouse.gif\" align=right><font size=1><br></font>"
     "<span style='font-family: Arial; font-size: 28pt'>Leanlog Channel List</span></td></tr></table></body>";
 
-/// &, <, >, " and ' as character references.
-std::string HtmlEscape(std::string_view text);
-
 /// The bar page: `format` (setting "BannerHtml") with its first two "%s"
 /// replaced by the escaped destination URL and banner reference, "%%" by
 /// "%"; any other "%" stays as it is, so a stored format can never read

@@ -14,7 +14,7 @@ std::optional<std::string> CBannerCatalogue::Fetch(const std::string& path) cons
 {
     if (m_strServerUrl.empty())
         return std::nullopt;
-    const std::string url = m_strServerUrl + path;
+    const std::string url = ServerPathUrl(m_strServerUrl, path);
     SHttpGetResult got = HttpGet(url, m_options);
     if (!got.Whole()) {
         Trace(url + " failed (" + std::to_string(got.result) + "): " + got.failure);

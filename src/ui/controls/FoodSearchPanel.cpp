@@ -1,6 +1,6 @@
 #include "ui/controls/FoodSearchPanel.h"
 
-#include "banners/BannerPages.h"
+#include "base/HtmlEscape.h"
 #include "ui/controls/WxText.h"
 
 #include <wx/dataview.h>
