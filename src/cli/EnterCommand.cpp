@@ -4,7 +4,6 @@
 #include "cli/CliOptions.h"
 #include "diet/NextDay.h"
 #include "entry/DayEntry.h"
-#include "entry/EntryInputRules.h"
 
 #include <ostream>
 

@@ -1,10 +1,10 @@
 #include "entry/DayEntry.h"
 
 #include "app/LeanlogApp.h"
+#include "base/LeadingInt.h"
 #include "base/StrPrintf.h"
 #include "diet/DietCalendar.h"
 #include "entry/EntryInputRules.h"
-#include "base/LeadingInt.h"
 
 #include <stdexcept>
 

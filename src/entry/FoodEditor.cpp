@@ -39,8 +39,8 @@ size_t IndexOf(const CFoodItemList& items, const CFoodItem& item)
     return static_cast<size_t>(found - items.begin());
 }
 
-} // namespace
-
+/// Where Add Item puts an item of `categoryCode` in the catalogue list:
+/// after the first run of that category's items, else at the end.
 size_t AddItemPosition(const CFoodItemList& items, std::string_view categoryCode)
 {
     size_t i = 0;
@@ -51,6 +51,13 @@ size_t AddItemPosition(const CFoodItemList& items, std::string_view categoryCode
     return i;
 }
 
+struct SSizePosition
+{
+    size_t index;         ///< after the last size of the base item's name
+    std::int32_t code;    ///< that size's code + 1
+};
+
+/// Where Add Item Size puts a further size of `base`, and its code.
 SSizePosition AddSizePosition(const CFoodItemList& items, const CFoodItem& base)
 {
     size_t i = IndexOf(items, base);
@@ -61,6 +68,8 @@ SSizePosition AddSizePosition(const CFoodItemList& items, const CFoodItem& base)
     return {i + 1, items[i]->ServingSizeCode + 1};
 }
 
+/// The sizes of the group around `index`: from the nearest size code 1 at
+/// or before it up to, not including, the next size code 1.
 std::pair<size_t, size_t> GroupAround(const CFoodItemList& items, size_t index)
 {
     size_t begin = index;
@@ -71,6 +80,8 @@ std::pair<size_t, size_t> GroupAround(const CFoodItemList& items, size_t index)
         ++end;
     return {begin, end};
 }
+
+} // namespace
 
 CItemCategory* CFoodEditor::AddItemTarget(const SFoodNode* selected)
 {

@@ -10,22 +10,6 @@ class CLeanlogApp;
 
 using CFoodItemList = std::vector<std::unique_ptr<CFoodItem>>;
 
-/// Where Add Item puts an item of `categoryCode` in the catalogue list:
-/// after the first run of that category's items, else at the end.
-size_t AddItemPosition(const CFoodItemList& items, std::string_view categoryCode);
-
-struct SSizePosition
-{
-    size_t index;         ///< after the last size of the base item's name
-    std::int32_t code;    ///< that size's code + 1
-};
-/// Where Add Item Size puts a further size of `base`, and its code.
-SSizePosition AddSizePosition(const CFoodItemList& items, const CFoodItem& base);
-
-/// The sizes of the group around `index`: from the nearest size code 1 at
-/// or before it up to, not including, the next size code 1.
-std::pair<size_t, size_t> GroupAround(const CFoodItemList& items, size_t index);
-
 /// The Carb Info page's four editing commands over the catalogue and the
 /// page's tree. Every change is saved with SaveFoodItem; a failed save
 /// throws the database's exception and leaves memory and tree as they were.

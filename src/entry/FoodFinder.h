@@ -6,13 +6,13 @@
 #include <string_view>
 #include <vector>
 
+/// What the search field says while its words match no food.
+inline constexpr std::string_view kNoFoodMatchesText = "No food matches these words.";
+
 /// The search field of a food chooser (the Carb Info page, the food
 /// picker) and the results that stand in for its tree while the field is
 /// not empty: one row per serving size of every match, matches in rank
 /// order, each row naming its food, size and category. UI thread only.
-/// What the search field says while its words match no food.
-inline constexpr std::string_view kNoFoodMatchesText = "No food matches these words.";
-
 class CFoodFinder
 {
 public:

@@ -103,8 +103,7 @@ void CFoodSearch::Add(CFoodItem& item)
     const auto key = std::make_pair(item.ItemName, item.ItemCategoryCode);
     auto [at, added] = m_byNameAndCategory.emplace(key, m_entries.size());
     if (added)
-        m_entries.push_back({item.ItemName, item.ItemCategoryCode, SearchWords(item.ItemName),
-                             CharacterCount(item.ItemName), {}});
+        m_entries.push_back({item.ItemName, SearchWords(item.ItemName), CharacterCount(item.ItemName), {}});
     auto& sizes = m_entries[at->second].sizes;
     sizes.insert(std::find_if(sizes.begin(), sizes.end(),
                               [&](const CFoodItem* size) { return size->ServingSizeCode > item.ServingSizeCode; }),

@@ -45,7 +45,6 @@ private:
     struct SEntry
     {
         std::string name;
-        std::string categoryCode;
         std::vector<std::string> words;
         size_t length;   ///< the name's characters, the ranking's third key
         std::vector<CFoodItem*> sizes;

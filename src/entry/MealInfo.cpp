@@ -1,9 +1,9 @@
 #include "entry/MealInfo.h"
 
+#include "base/LeadingInt.h"
 #include "base/StrPrintf.h"
 #include "base/Utf8.h"
 #include "entry/EntryInputRules.h"
-#include "base/LeadingInt.h"
 
 std::string PickSizeText(const SPickResult& pick)
 {

@@ -96,8 +96,6 @@ public:
     bool TableExists(std::string_view name);
 
     const std::string& Path() const { return m_path; }
-    /// Opened for reading only: the file or its folder may not be written.
-    bool IsReadOnly() const { return m_bReadOnly; }
     sqlite3* Handle() const { return m_handle; }
 
     /// Throws CDbException for a failed SQLite result code.
@@ -111,7 +109,7 @@ private:
 
     std::string m_path;
     sqlite3* m_handle;
-    bool m_bReadOnly = false;
+    bool m_bReadOnly = false;   ///< opened for reading only: Check names the read-only folder
 };
 
 /// Begins in its constructor; rolls back in its destructor unless committed.

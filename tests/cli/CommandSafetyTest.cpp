@@ -52,15 +52,15 @@ TEST(CommandSafety, ARefusedStartDateCreatesNothing)
 {
     // The other refused values are the usage tests' (CliTest).
     CTempDataDir dir;
-    EXPECT_EQ(CliIn(dir.Path(), {"new-diet", "--start", "9999-12-31", "--goal", "150"}).exitCode, 2);
+    EXPECT_EQ(Cli(dir, {"new-diet", "--start", "9999-12-31", "--goal", "150"}).exitCode, 2);
     EXPECT_FALSE(fs::exists(dir.File("RiRedo.mdb")));
 }
 
 TEST(CommandSafety, ReadOnlyDataIsShownAndSavingSaysWhy)
 {
     CTempDataDir dir;
-    ASSERT_EQ(CliIn(dir.Path(), {"new-diet", "--start", "2026-01-05", "--goal", "150"}).exitCode, 0);
-    ASSERT_EQ(CliIn(dir.Path(), {"enter", "--weight", "200"}).exitCode, 0);
+    ASSERT_EQ(Cli(dir, {"new-diet", "--start", "2026-01-05", "--goal", "150"}).exitCode, 0);
+    ASSERT_EQ(Cli(dir, {"enter", "--weight", "200"}).exitCode, 0);
     const std::string before = ReadFileBytes(dir.File("RiRedo.mdb"));
     for (const auto& entry : fs::directory_iterator(dir.Path()))
         fs::permissions(entry.path(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -85,7 +85,7 @@ TEST(CommandSafety, ReadOnlyDataIsShownAndSavingSaysWhy)
 TEST(CommandSafety, SettingsAreWrittenOnlyWhenAValueChanges)
 {
     CTempDataDir dir;
-    ASSERT_EQ(CliIn(dir.Path(), {"new-diet", "--start", "2026-01-05", "--goal", "150"}).exitCode, 0);
+    ASSERT_EQ(Cli(dir, {"new-diet", "--start", "2026-01-05", "--goal", "150"}).exitCode, 0);
     const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
     fs::last_write_time(dir.File("Leanlog.ini"), old);
     // A temporary left by a write that was killed, and a file that is not ours.
@@ -93,7 +93,7 @@ TEST(CommandSafety, SettingsAreWrittenOnlyWhenAValueChanges)
         WriteFileBytes(dir.File(name), "");
         fs::last_write_time(dir.File(name), old);
     }
-    ASSERT_EQ(CliIn(dir.Path(), {"days"}).exitCode, 0);
+    ASSERT_EQ(Cli(dir, {"days"}).exitCode, 0);
     EXPECT_EQ(fs::last_write_time(dir.File("Leanlog.ini")), old);
     EXPECT_FALSE(fs::exists(dir.File("LeanlogAb12Cd")));
     EXPECT_TRUE(fs::exists(dir.File("Leanlog-notes")));
@@ -104,14 +104,14 @@ TEST(CommandSafety, ARepeatedSettingsGroupIsReadQuietly)
     CTempDataDir dir;
     WriteFileBytes(dir.File("Leanlog.ini"), "[Settings]\ndwTimeout=100\n[Settings]\ndwTimeout=200\n");
     EXPECT_EQ(CSettings(dir.File("Leanlog.ini")).Get(kTimeoutSetting), 200);
-    const auto days = CliIn(dir.Path(), {"days"});
+    const auto days = Cli(dir, {"days"});
     EXPECT_FALSE(Says(days, "assert")) << days.err;
 }
 
 TEST(CommandSafety, ATableThatDoesNotReadStopsStartUpAndChangesNothing)
 {
     CTempDataDir dir;
-    ASSERT_EQ(CliIn(dir.Path(), {"new-diet", "--start", "2026-01-05", "--goal", "150"}).exitCode, 0);
+    ASSERT_EQ(Cli(dir, {"new-diet", "--start", "2026-01-05", "--goal", "150"}).exitCode, 0);
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(dir.File("RiRedo.mdb").c_str(), &db), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(db, "ALTER TABLE LnLg_FoodItem RENAME COLUMN ItemName TO Gone", nullptr, nullptr, nullptr),
@@ -121,7 +121,7 @@ TEST(CommandSafety, ATableThatDoesNotReadStopsStartUpAndChangesNothing)
     // Taken for a missing table, this would start a first run over the real days.
     for (const std::vector<std::string>& command : {std::vector<std::string>{"days"},
                                                     {"new-diet", "--start", "2026-02-01", "--goal", "140"}}) {
-        const auto result = CliIn(dir.Path(), command);
+        const auto result = Cli(dir, command);
         EXPECT_EQ(result.exitCode, 1) << command[0];
         EXPECT_TRUE(Says(result, dir.File("RiRedo.mdb")) && Says(result, "ItemName")) << result.err;
     }
